@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with AddressSanitizer and UBSan, runs every test,
+# then builds the fuzz targets with clang and runs each for a while on a generated seed corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+
+jobs=$(nproc)
+fuzz_seconds=${THERMREPORT_FUZZ_SECONDS:-60}
+
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTHERMREPORT_SANITIZE=ON -DTHERMREPORT_BENCHMARKS=ON >/dev/null
+cmake --build build/sanitize -j "$jobs"
+ctest --test-dir build/sanitize --output-on-failure -j "$jobs" --timeout 600
+
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DTHERMREPORT_FUZZ=ON -DTHERMREPORT_TESTS=OFF -DTHERMREPORT_BENCHMARKS=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs"
+bash tools/run-fuzzers.sh build/fuzz "$fuzz_seconds"
