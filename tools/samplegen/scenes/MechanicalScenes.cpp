@@ -193,7 +193,7 @@ SceneDescription SteamValveScene(SceneVariation& variation)
                      {52, 62, "flange"},
                      {108, 62, "flange"},
                      {98, 62, "bare pipe"},
-                     {82, 30, "bonnet"},
+                     {82, 26, "bonnet"},
                      {20, 62, "insulation"},
                      {140, 62, "insulation"},
                      {140, 100, "ambient"},
