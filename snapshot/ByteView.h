@@ -21,6 +21,9 @@ public:
         , order(order)
     { }
 
+    // A view must not outlive its bytes: refuse temporaries at compile time.
+    ByteView(QByteArray&&, ByteOrder) = delete;
+
     qsizetype Size() const { return bytes.size(); }
 
     // True when [offset, offset + length) lies inside the bytes; safe against overflow and negatives.
@@ -62,6 +65,8 @@ public:
     ByteCursor(QByteArrayView bytes, ByteOrder order)
         : view(bytes, order)
     { }
+
+    ByteCursor(QByteArray&&, ByteOrder) = delete;
 
     template<typename T>
     std::optional<T> Read()

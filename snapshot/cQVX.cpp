@@ -79,6 +79,7 @@ void cQVX::Reset()
     raw = {};
     smoothed = {};
     rgb = {};
+    invalidReason.clear();
 }
 
 bool cQVX::Load(const QString& path)
@@ -100,41 +101,83 @@ bool cQVX::Load(const QString& path)
 bool cQVX::LoadFromBytes(QByteArrayView fileBytes)
 {
     Reset();
-    valid = fileBytes.size() <= MaxFileSize && ParseHeader(fileBytes) &&
-        fileBytes.size() == qint64(pixelOffset) + qint64(pixelLength);
+    valid = CheckFileSize(fileBytes.size()) && ParseHeader(fileBytes) && CheckFileEnd(fileBytes.size());
     if (!valid) {
         pixelBytes = QByteArray();
     }
     return valid;
 }
 
+bool cQVX::Refuse(const QString& reason)
+{
+    invalidReason = reason;
+    return false;
+}
+
+bool cQVX::CheckFileSize(qint64 size)
+{
+    if (size == 0) {
+        return Refuse("empty file");
+    }
+    if (size > MaxFileSize) {
+        return Refuse(QString("too large (more than %1 bytes)").arg(MaxFileSize));
+    }
+    return true;
+}
+
+// The pixel block is the last thing in the file: anything missing or left over is damage.
+bool cQVX::CheckFileEnd(qint64 size)
+{
+    const qint64 end = qint64(pixelOffset) + qint64(pixelLength);
+    if (end < size) {
+        const qint64 surplus = size - end;
+        return Refuse(
+            QString("unexpected data after the pixel block (%1 %2)").arg(surplus).arg(surplus == 1 ? "byte" : "bytes"));
+    }
+    return true;
+}
+
 bool cQVX::ParseHeader(QByteArrayView bytes)
 {
     const ByteView view(bytes, ByteOrder::Big);
+    if (!view.Contains(0, 3) || bytes.first(3) != "QVX") {
+        return Refuse("not a snapshot file");
+    }
     if (!view.Contains(0, VersionMinorOffset + 1)) {
-        return false;
+        return Refuse("truncated (the version is missing)");
     }
     versionMajor = At<quint8>(view, VersionMajorOffset);
     versionMinor = At<quint8>(view, VersionMinorOffset);
-    if (bytes.first(3) != "QVX" || (versionMajor == 0 && versionMinor < 2) || !view.Contains(0, HeaderSize)) {
-        return false;
+    if (versionMajor == 0 && versionMinor < 2) {
+        return Refuse(QString("unsupported version %1.%2").arg(versionMajor).arg(versionMinor));
+    }
+    if (!view.Contains(0, HeaderSize)) {
+        return Refuse(
+            QString("truncated (%1 bytes, shorter than the %2-byte header)").arg(view.Size()).arg(HeaderSize));
     }
     SetCodeTable(versionMajor == 0 && versionMinor <= 2);
     ReadTimestamps(view);
     WidenText(view, ShortTextOffset, shortText);
     ReadFixedFields(view);
     WidenText(view, LongTextOffset, longText);
-    if (!ReadMarkers(view) || !ReadExtraBlock(view)) {
-        return false;
-    }
+    return ReadMarkers(view) && ReadExtraBlock(view) && ReadPixelBlock(view);
+}
+
+bool cQVX::ReadPixelBlock(const ByteView& view)
+{
     if (pixelLength < 0 || pixelLength > MaxPixelLength || pixelLength % 2 != 0) {
-        return false;
+        return Refuse(QString("corrupt header (pixel block length %1)").arg(pixelLength));
+    }
+    if (pixelOffset < 0) {
+        return Refuse(QString("corrupt header (pixel block offset %1)").arg(pixelOffset));
+    }
+    const auto block = view.Slice(pixelOffset, pixelLength);
+    if (!block) {
+        return Refuse(QString("truncated (the pixel block ends at byte %1, the file has %2 bytes)")
+                          .arg(qint64(pixelOffset) + pixelLength)
+                          .arg(view.Size()));
     }
     if (pixelLength > 0) {
-        const auto block = view.Slice(pixelOffset, pixelLength);
-        if (!block) {
-            return false;
-        }
         pixelBytes = block->toByteArray();
     }
     return true;
@@ -193,7 +236,7 @@ bool cQVX::ReadMarkers(const ByteView& view)
 {
     const quint8 count = At<quint8>(view, MarkerCountOffset);
     if (count > MaxMarkers) {
-        return false;
+        return Refuse(QString("corrupt header (%1 markers, at most %2)").arg(count).arg(MaxMarkers));
     }
     markerCount = count;
     for (int i = 0; i < markerCount; ++i) {
@@ -210,9 +253,13 @@ bool cQVX::ReadExtraBlock(const ByteView& view)
         return true;
     }
     const bool layoutA = rangeType == 1;
+    if (extraOffset < 0) {
+        return Refuse(QString("corrupt header (optional block offset %1)").arg(extraOffset));
+    }
     const auto block = view.Slice(extraOffset, layoutA ? ExtraLayoutASize : ExtraLayoutBSize);
     if (!block) {
-        return false;
+        return Refuse(
+            QString("truncated (the optional block at byte %1 runs past the end of the file)").arg(extraOffset));
     }
     const ByteView extra(*block, ByteOrder::Big);
     if (layoutA) {

@@ -41,6 +41,8 @@ public:
     // snapshot (magic, version, limits, blocks outside the bytes). Keeps the pixel block when true.
     bool ParseHeader(QByteArrayView bytes);
     void Reset();
+    // Why the last load was not valid, in a few words ("truncated (...)"); empty when it was.
+    const QString& InvalidReason() const { return invalidReason; }
     QString CaptureDateText() const; // "3rd March 2007"; empty when the date is out of range
     QString CaptureTimeText() const; // "9.05"; empty when the time is out of range
 
@@ -75,12 +77,17 @@ private:
     void ReadFixedFields(const ByteView& view);
     bool ReadMarkers(const ByteView& view);
     bool ReadExtraBlock(const ByteView& view);
+    bool ReadPixelBlock(const ByteView& view);
+    bool CheckFileSize(qint64 size);
+    bool CheckFileEnd(qint64 size);
+    bool Refuse(const QString& reason);
 
     QByteArray pixelBytes;
     std::vector<qint32> raw;
     std::vector<qint32> smoothed;
     std::vector<quint8> rgb;
     cColourPalette palette;
+    QString invalidReason;
 };
 
 // Line and frame colour of a marker as 0x00BBGGRR values.

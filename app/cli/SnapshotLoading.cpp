@@ -1,6 +1,5 @@
 #include "SnapshotLoading.h"
 
-#include "SnapshotProblem.h"
 #include "snapshot/cQVX.h"
 
 #include <QFile>
@@ -22,12 +21,7 @@ SnapshotOpenResult OpenSnapshot(const QString& path, cQVX& snapshot)
         return Refused(opened ? QString("cannot read") : QString("cannot open (%1)").arg(file.errorString()));
     }
     if (!snapshot.valid) {
-        // Read the same bytes the reader saw (one past its limit) to tell the user why.
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return Refused(QString("cannot open (%1)").arg(file.errorString()));
-        }
-        return Refused(DescribeSnapshotProblem(file.read(cQVX::MaxFileSize + 1)));
+        return Refused(snapshot.InvalidReason());
     }
     snapshot.LoadPixels(cQVX::Width, cQVX::Height);
     return SnapshotOpenResult {true, {}};

@@ -1,6 +1,4 @@
-#include "cli/SnapshotProblem.h"
-#include "SnapshotFixtures.h"
-#include "snapshot/cQVX.h"
+#include "SnapshotTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +8,7 @@ namespace {
 
 QByteArray GoodFile(const std::function<void(SnapshotFileFields&)>& change = {})
 {
-    SnapshotFileFields fields = FieldsWithOnePixel(10, 10, 2500, 2600);
+    SnapshotFileFields fields = FieldsWithImage(ImageOf([](int row, int) { return 2500 + row; }));
     if (change) {
         change(fields);
     }
@@ -29,22 +27,29 @@ void PrintTo(const DamagedFile& file, std::ostream* out)
     *out << file.name;
 }
 
-class SnapshotProblem : public testing::TestWithParam<DamagedFile>
+class InvalidReason : public testing::TestWithParam<DamagedFile>
 {
 };
 
-TEST_P(SnapshotProblem, ReaderRefusesAndTheReasonSaysWhy)
+TEST_P(InvalidReason, ReaderRefusesAndSaysWhy)
 {
-    const QByteArray bytes = GetParam().bytes();
     cQVX reader;
-    ASSERT_FALSE(reader.LoadFromBytes(bytes)) << "the reader accepted it";
-    EXPECT_TRUE(DescribeSnapshotProblem(bytes).startsWith(GetParam().reasonStart))
-        << DescribeSnapshotProblem(bytes).toStdString();
+    ASSERT_FALSE(reader.LoadFromBytes(GetParam().bytes())) << "the reader accepted it";
+    EXPECT_TRUE(reader.InvalidReason().startsWith(GetParam().reasonStart)) << reader.InvalidReason().toStdString();
+}
+
+TEST(InvalidReason, IsEmptyForAGoodFileAndAfterReset)
+{
+    cQVX reader;
+    ASSERT_FALSE(reader.LoadFromBytes(GoodFile() + 'x'));
+    ASSERT_FALSE(reader.InvalidReason().isEmpty());
+    ASSERT_TRUE(reader.LoadFromBytes(GoodFile()));
+    EXPECT_TRUE(reader.InvalidReason().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files,
-    SnapshotProblem,
+    InvalidReason,
     testing::Values(
         DamagedFile {"empty", [] { return QByteArray(); }, "empty file"},
         DamagedFile {"over_the_size_limit", [] { return GoodFile() + QByteArray(50001 - 38964, 'x'); }, "too large"},
