@@ -15,4 +15,11 @@ ctest --test-dir build/sanitize --output-on-failure -j "$jobs" --timeout 600
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DTHERMREPORT_FUZZ=ON -DTHERMREPORT_TESTS=OFF -DTHERMREPORT_BENCHMARKS=OFF >/dev/null
 cmake --build build/fuzz -j "$jobs"
+# Committed seed files: fuzz/seeds/<name>/ seeds the target fuzz_<name>.
+for seeds in fuzz/seeds/*/; do
+    [ -d "$seeds" ] || continue
+    target="build/fuzz/seeds/fuzz_$(basename "$seeds")"
+    mkdir -p "$target"
+    cp "$seeds"* "$target"/
+done
 bash tools/run-fuzzers.sh build/fuzz "$fuzz_seconds"
