@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 // A rectangle with exclusive right and bottom edges, the way the target area is measured.
@@ -32,46 +31,35 @@ int Truncate(float coordinate)
     return int(std::clamp(coordinate, -limit, limit));
 }
 
-// A one-pixel outline of the pixels [left, right) x [top, bottom), drawn only where it lies
-// inside the clip bounds.
-void FrameRect(QPainter& painter, Bounds frame, const Bounds& clip, const QColor& colour)
+Bounds Intersect(const Bounds& area, const Bounds& clip)
 {
-    frame = {std::max(frame.left, clip.left),
-             std::max(frame.top, clip.top),
-             std::min(frame.right, clip.right),
-             std::min(frame.bottom, clip.bottom)};
+    return {std::max(area.left, clip.left),
+            std::max(area.top, clip.top),
+            std::min(area.right, clip.right),
+            std::min(area.bottom, clip.bottom)};
+}
+
+// Fills the pixels [left, right) x [top, bottom) that lie inside the clip bounds.
+void FillClipped(QPainter& painter, const Bounds& area, const Bounds& clip, const QColor& colour)
+{
+    const Bounds inside = Intersect(area, clip);
+    if (inside.right > inside.left && inside.bottom > inside.top) {
+        painter.fillRect(QRect(inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top),
+                         colour);
+    }
+}
+
+// A one-pixel outline of the pixels [left, right) x [top, bottom), first cut to the clip bounds.
+void FrameRect(QPainter& painter, const Bounds& area, const Bounds& clip, const QColor& colour)
+{
+    const Bounds frame = Intersect(area, clip);
     if (frame.right <= frame.left || frame.bottom <= frame.top) {
         return;
     }
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    painter.fillRect(QRect(frame.left, frame.top, width, 1), colour);
-    painter.fillRect(QRect(frame.left, frame.bottom - 1, width, 1), colour);
-    painter.fillRect(QRect(frame.left, frame.top, 1, height), colour);
-    painter.fillRect(QRect(frame.right - 1, frame.top, 1, height), colour);
-}
-
-// The pixels of a one-pixel line from `from` toward `to` along one axis, leaving out the end
-// point; nothing when both are the same.
-std::pair<int, int> LineSpan(int from, int to)
-{
-    return to >= from ? std::pair {from, to - from} : std::pair {to + 1, from - to};
-}
-
-void HorizontalLine(QPainter& painter, int fromX, int toX, int y, const QColor& colour)
-{
-    const auto [start, length] = LineSpan(fromX, toX);
-    if (length > 0) {
-        painter.fillRect(QRect(start, y, length, 1), colour);
-    }
-}
-
-void VerticalLine(QPainter& painter, int x, int fromY, int toY, const QColor& colour)
-{
-    const auto [start, length] = LineSpan(fromY, toY);
-    if (length > 0) {
-        painter.fillRect(QRect(x, start, 1, length), colour);
-    }
+    FillClipped(painter, {frame.left, frame.top, frame.right, frame.top + 1}, frame, colour);
+    FillClipped(painter, {frame.left, frame.bottom - 1, frame.right, frame.bottom}, frame, colour);
+    FillClipped(painter, {frame.left, frame.top, frame.left + 1, frame.bottom}, frame, colour);
+    FillClipped(painter, {frame.right - 1, frame.top, frame.right, frame.bottom}, frame, colour);
 }
 } // namespace
 
@@ -112,18 +100,12 @@ void cQVX::DrawMarker(QPainter* painter, const QRect& target, int index) const
 
     FrameRect(*painter, {Truncate(x - 5), Truncate(y - 1), Truncate(x + 6), Truncate(y + 2)}, bounds, frame);
     FrameRect(*painter, {Truncate(x - 1), Truncate(y - 5), Truncate(x + 2), Truncate(y + 6)}, bounds, frame);
+    // One-pixel lines whose far end is left out, kept inside the target like the frames so
+    // that a marker beyond the sensor draws nothing around the picture.
     const int column = Truncate(x);
     const int row = Truncate(y);
-    HorizontalLine(*painter,
-                   Truncate(std::max(x - 4, float(bounds.left))),
-                   Truncate(std::min(x + 5, float(bounds.right))),
-                   row,
-                   line);
-    VerticalLine(*painter,
-                 column,
-                 Truncate(std::max(y - 4, float(bounds.top))),
-                 Truncate(std::min(y + 5, float(bounds.bottom))),
-                 line);
+    FillClipped(*painter, {Truncate(x - 4), row, Truncate(x + 5), row + 1}, bounds, line);
+    FillClipped(*painter, {column, Truncate(y - 4), column + 1, Truncate(y + 5)}, bounds, line);
 }
 
 void cQVX::DrawMarkers(QPainter* painter, const QRect& target) const
