@@ -25,4 +25,11 @@ done
 # The bundled bitmaps seed the bitmap reader's fuzzer.
 mkdir -p build/fuzz/seeds/fuzz_bitmap
 cp examples/*.bmp build/fuzz/seeds/fuzz_bitmap/ 2>/dev/null || true
+# Committed seed files: fuzz/seeds/<name>/ seeds the target fuzz_<name>.
+for seeds in fuzz/seeds/*/; do
+    [ -d "$seeds" ] || continue
+    target="build/fuzz/seeds/fuzz_$(basename "$seeds")"
+    mkdir -p "$target"
+    cp "$seeds"* "$target"/
+done
 bash tools/run-fuzzers.sh build/fuzz "$fuzz_seconds"
