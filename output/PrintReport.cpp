@@ -57,15 +57,20 @@ QString PrintErrorMessage(int code)
     return {};
 }
 
-bool WriteReportPdf(QIODevice& device, const QString& title, const ReportProject& project, ReportOptions options)
+void ConfigureReportWriter(QPdfWriter& writer, const QString& title)
 {
-    CheckedDevice checked(device);
-    QPdfWriter writer(&checked);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(DotsPerInch);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("thermreport"));
+}
+
+bool WriteReportPdf(QIODevice& device, const QString& title, const ReportProject& project, ReportOptions options)
+{
+    CheckedDevice checked(device);
+    QPdfWriter writer(&checked);
+    ConfigureReportWriter(writer, title);
 
     QPainter painter;
     if (!painter.begin(&writer)) {

@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
@@ -185,6 +187,21 @@ TEST_F(PrintReportRuns, AWriteThatComesUpShortFailsTheReport)
         FailingDevice device(capacity);
         EXPECT_FALSE(WriteReportPdf(device, QStringLiteral("r.pdf"), project, {})) << capacity;
     }
+}
+
+// PDF pages are whole points: A4 is written as 595 x 842 pt, so the page is 2479.2 units wide at
+// 300 dpi; the layout's 2480th column (only a full-width logo reaches it) falls 0.08 mm short.
+TEST(ReportWriter, PageIsTheLayoutsUnits)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    ConfigureReportWriter(writer, QStringLiteral("r.pdf"));
+    QPainter painter(&writer);
+    EXPECT_EQ(painter.device()->width(), 2479);
+    EXPECT_EQ(painter.device()->height(), 3508);
+    EXPECT_EQ(painter.device()->logicalDpiX(), 300);
+    EXPECT_EQ(painter.device()->logicalDpiY(), 300);
 }
 
 TEST(PrintErrors, MessagesOfTheThreeCodes)
