@@ -96,6 +96,17 @@ TEST_F(PrintReportRuns, SnapshotThatCannotBeReadStillGetsItsWholePage)
     EXPECT_FALSE(IsColour(sound.pixel(ThermalCentre), qRgb(255, 255, 255), 5)) << "a picture is drawn";
 }
 
+TEST_F(PrintReportRuns, CursorBeyondTheSnapshotsMarkersCountsAsNone)
+{
+    ReportProject project = files.Project(1, files.WriteSnapshot(QStringLiteral("a.qvx")));
+    project.DetailsAt(0)->cursorA = 5;
+    project.DetailsAt(0)->cursorB = 2;
+    const QString page = Simplified(ReadPdf(files.WriteReport(QStringLiteral("r.pdf"), project)).pageTexts[2]);
+    EXPECT_FALSE(page.contains(QStringLiteral("Cursor 5")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Cursor 2 ")));
+    EXPECT_FALSE(page.contains(QStringLiteral("Difference"))) << page.toStdString();
+}
+
 TEST_F(PrintReportRuns, PhotoThatDoesNotLoadLeavesItsHalfBlack)
 {
     const QString snapshot = files.WriteSnapshot(QStringLiteral("a.qvx"));
