@@ -1,6 +1,7 @@
 #include "PrintReport.h"
 
 #include "CheckedDevice.h"
+#include "PageGeometry.h"
 #include "ReportLayout.h"
 
 #include "app/strings/StringIds.h"
@@ -14,8 +15,6 @@
 #include <QSaveFile>
 
 namespace {
-
-constexpr int DotsPerInch = 300;
 
 bool DrawPages(QPdfWriter& writer, QPainter& painter, ReportLayout& layout, int inspections)
 {
@@ -61,7 +60,7 @@ void ConfigureReportWriter(QPdfWriter& writer, const QString& title)
 {
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(DotsPerInch);
+    writer.setResolution(PageGeometry::DotsPerInch);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("thermreport"));
 }
