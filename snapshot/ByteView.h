@@ -11,11 +11,7 @@
 // Bounds-checked access to fixed-size integers in untrusted bytes, in a stated byte order.
 // Shared by every reader of files from outside (snapshots, projects, bitmaps) so that no
 // reader does its own offset arithmetic.
-enum class ByteOrder
-{
-    Big,
-    Little
-};
+enum class ByteOrder { Big, Little };
 
 class ByteView
 {
@@ -23,8 +19,7 @@ public:
     ByteView(QByteArrayView bytes, ByteOrder order)
         : bytes(bytes)
         , order(order)
-    {
-    }
+    { }
 
     qsizetype Size() const { return bytes.size(); }
 
@@ -66,8 +61,7 @@ class ByteCursor
 public:
     ByteCursor(QByteArrayView bytes, ByteOrder order)
         : view(bytes, order)
-    {
-    }
+    { }
 
     template<typename T>
     std::optional<T> Read()
@@ -103,8 +97,7 @@ class ByteWriter
 public:
     explicit ByteWriter(ByteOrder order)
         : order(order)
-    {
-    }
+    { }
 
     template<typename T>
     void Write(T value)

@@ -9,6 +9,8 @@ class cColourPalette
 {
 public:
     cColourPalette();
+    cColourPalette(const cColourPalette&) = default;
+    cColourPalette& operator=(const cColourPalette&) = default;
     virtual ~cColourPalette();
 
     // Only the low 8 bits of the entry count.
@@ -17,9 +19,9 @@ public:
     quint8 Blue(int entry) const { return blue[entry & 0xFF]; }
 
 protected:
-    std::array<quint8, 256> red{};
-    std::array<quint8, 256> green{};
-    std::array<quint8, 256> blue{};
+    std::array<quint8, 256> red {};
+    std::array<quint8, 256> green {};
+    std::array<quint8, 256> blue {};
 
     friend class cQVX;
 };
@@ -30,6 +32,7 @@ public:
     cGreyLookup();
 };
 
+// Levels are 6-bit values scaled by 4, so the brightest entry is 252.
 class cIronbowLookup : public cColourPalette
 {
 public:

@@ -35,7 +35,7 @@ struct SnapshotFileFields
     quint8 secondMonth = 6;
     quint16 secondYear = 2026;
     QByteArray shortText; // cut or zero-padded to 32 bytes
-    QByteArray longText;  // cut or zero-padded to 256 bytes
+    QByteArray longText; // cut or zero-padded to 256 bytes
     quint8 rangeType = 0;
     quint8 rangeSubtype = 0;
     qint16 reflectedTemp = 2000;
@@ -44,11 +44,40 @@ struct SnapshotFileFields
     qint16 displayHigh = 0;
     quint8 unitCode = 0;
     quint8 emissivity = 95;
-    std::vector<SnapshotMarker> markers;    // at most 10 are written
+    qint16 header69 = 0;
+    qint32 header6B = 0;
+    quint8 header6F = 0;
+    qint32 header52 = 0;
+    qint32 header56 = 0;
+    qint16 band1Low = 0;
+    qint16 band1High = 0;
+    qint16 band2Low = 0;
+    qint16 band2High = 0;
+    std::vector<SnapshotMarker> markers; // at most 10 are written
     std::optional<quint8> markerCountField; // written instead of markers.size() when set
-    QByteArray extraBlock;                  // the optional block; none when empty
-    std::vector<qint16> pixelStream;        // the 16-bit values exactly as stored, normally 19200
+    QByteArray extraBlock; // the optional block; none when empty
+    std::vector<qint16> pixelStream; // the 16-bit values exactly as stored, normally 19200
+
+    // Written instead of the computed values when set, to build damaged files.
+    std::optional<qint32> pixelOffsetField;
+    std::optional<qint32> pixelLengthField;
+    std::optional<qint32> extraOffsetField;
+    std::optional<qint32> extraLengthField;
 };
+
+// Offsets of the fixed header that writers and tests share.
+namespace SnapshotLayout {
+constexpr int HeaderSize = 564;
+constexpr int ShortTextOffset = 0x020;
+constexpr int ShortTextSize = 32;
+constexpr int LongTextOffset = 0x100;
+constexpr int LongTextSize = 256;
+constexpr int MarkerCountOffset = 0x200;
+constexpr int MarkerEmissivityOffset = 0x22A;
+constexpr int MarkerSlots = 10;
+constexpr int Width = 160;
+constexpr int Height = 120;
+} // namespace SnapshotLayout
 
 // The file's bytes: 564-byte header, then the optional block, then the pixel block last.
 QByteArray WriteSnapshotFile(const SnapshotFileFields& fields);

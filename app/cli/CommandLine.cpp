@@ -1,0 +1,146 @@
+#include "CommandLine.h"
+
+#include <optional>
+
+namespace {
+
+constexpr int MaxScale = 64;
+
+std::optional<CommandMode> ModeNamed(const QString& argument)
+{
+    if (argument == "--info") {
+        return CommandMode::Info;
+    }
+    if (argument == "--csv") {
+        return CommandMode::Csv;
+    }
+    if (argument == "--png") {
+        return CommandMode::Png;
+    }
+    if (argument == "--help" || argument == "-h") {
+        return CommandMode::Help;
+    }
+    return std::nullopt;
+}
+
+std::optional<TemperatureUnit> UnitNamed(const QString& value)
+{
+    const QString unit = value.toLower();
+    if (unit == "c") {
+        return TemperatureUnit::Celsius;
+    }
+    if (unit == "f") {
+        return TemperatureUnit::Fahrenheit;
+    }
+    if (unit == "k") {
+        return TemperatureUnit::Kelvin;
+    }
+    return std::nullopt;
+}
+
+CommandLineParse Failure(const QString& error)
+{
+    CommandLineParse parse;
+    parse.error = error;
+    return parse;
+}
+
+int FileCount(CommandMode mode)
+{
+    switch (mode) {
+    case CommandMode::Info:
+    case CommandMode::Csv:
+        return 1;
+    case CommandMode::Png:
+        return 2;
+    case CommandMode::Help:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool IsCommandLineRequest(const QStringList& arguments)
+{
+    return !arguments.isEmpty() && arguments.first().startsWith('-');
+}
+
+CommandLineParse ParseCommandLine(const QStringList& arguments)
+{
+    if (arguments.isEmpty()) {
+        return Failure("no command given");
+    }
+    const std::optional<CommandMode> mode = ModeNamed(arguments.first());
+    if (!mode) {
+        return Failure(QString("unknown command \"%1\"").arg(arguments.first()));
+    }
+
+    CommandLineParse parse;
+    parse.request.mode = *mode;
+    QStringList files;
+    bool unitGiven = false;
+    bool scaleGiven = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        QString argument = arguments[i];
+        if (!argument.startsWith("--") || argument == "-") {
+            files << argument;
+            continue;
+        }
+        QString value;
+        const qsizetype equals = argument.indexOf('=');
+        if (equals >= 0) {
+            value = argument.mid(equals + 1);
+            argument.truncate(equals);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return Failure(QString("%1 needs a value").arg(argument));
+        }
+
+        if (argument == "--unit" && (*mode == CommandMode::Info || *mode == CommandMode::Csv) && !unitGiven) {
+            const std::optional<TemperatureUnit> unit = UnitNamed(value);
+            if (!unit) {
+                return Failure(QString("unknown unit \"%1\" (use c, f or k)").arg(value));
+            }
+            parse.request.unit = *unit;
+            unitGiven = true;
+        } else if (argument == "--scale" && *mode == CommandMode::Png && !scaleGiven) {
+            bool number = false;
+            const int scale = value.toInt(&number);
+            if (!number || scale < 1 || scale > MaxScale) {
+                return Failure(QString("the scale must be a whole number from 1 to %1").arg(MaxScale));
+            }
+            parse.request.scale = scale;
+            scaleGiven = true;
+        } else {
+            return Failure(QString("unexpected option %1").arg(argument));
+        }
+    }
+
+    if (files.size() != FileCount(*mode)) {
+        return Failure(*mode == CommandMode::Help      ? QString("--help takes no file names")
+                           : *mode == CommandMode::Png ? QString("--png needs a snapshot file and an output file")
+                                                       : QString("%1 needs one snapshot file").arg(arguments.first()));
+    }
+    if (!files.isEmpty()) {
+        parse.request.snapshotPath = files[0];
+    }
+    if (files.size() > 1) {
+        parse.request.outputPath = files[1];
+    }
+    parse.ok = true;
+    return parse;
+}
+
+QString UsageText()
+{
+    return QStringLiteral("Usage:\n"
+                          "  thermreport --info FILE.qvx [--unit c|f|k]      the snapshot's data as one JSON object\n"
+                          "  thermreport --csv FILE.qvx [--unit c|f|k]       every pixel's temperature, 120 lines of "
+                          "160 values\n"
+                          "  thermreport --png FILE.qvx OUT.png [--scale N]  the false-colour picture with its "
+                          "markers, N = 1..64\n"
+                          "  thermreport --help                              this text\n"
+                          "Exit status: 0 done, 2 the file could not be read or written, 64 wrong usage.\n");
+}

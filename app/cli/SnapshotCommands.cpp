@@ -1,0 +1,83 @@
+#include "SnapshotCommands.h"
+
+#include "MarkedPicture.h"
+#include "SnapshotInfo.h"
+#include "SnapshotLoading.h"
+#include "TemperatureCsv.h"
+#include "snapshot/cQVX.h"
+
+#include <QIODevice>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace {
+
+CommandOutcome Failed(const QString& file, const QString& reason)
+{
+    return CommandOutcome {ExitStatus::FileProblem, QString("%1: %2").arg(file, reason)};
+}
+
+CommandOutcome WriteAll(QIODevice& output, const QByteArray& bytes)
+{
+    if (output.write(bytes) != bytes.size()) {
+        return CommandOutcome {ExitStatus::FileProblem, QString("standard output: %1").arg(output.errorString())};
+    }
+    return {};
+}
+
+CommandOutcome SavePng(const QImage& picture, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return Failed(path, QString("cannot write (%1)").arg(file.errorString()));
+    }
+    if (!picture.save(&file, "PNG")) {
+        file.cancelWriting();
+        return Failed(path,
+                      QString("cannot write (%1)")
+                          .arg(file.errorString().isEmpty() ? QString("encoding failed") : file.errorString()));
+    }
+    if (!file.commit()) {
+        return Failed(path, QString("cannot write (%1)").arg(file.errorString()));
+    }
+    return {};
+}
+
+} // namespace
+
+CommandOutcome RunSnapshotCommand(const CommandRequest& request, QIODevice& output)
+{
+    if (request.mode == CommandMode::Help) {
+        return WriteAll(output, UsageText().toUtf8());
+    }
+
+    cQVX snapshot;
+    const SnapshotOpenResult opened = OpenSnapshot(request.snapshotPath, snapshot);
+    if (!opened.ok) {
+        return Failed(request.snapshotPath, opened.reason);
+    }
+
+    switch (request.mode) {
+    case CommandMode::Info: {
+        const QJsonObject info = SnapshotInfo(snapshot, request.snapshotPath, request.unit);
+        return WriteAll(output, QJsonDocument(info).toJson(QJsonDocument::Indented));
+    }
+    case CommandMode::Csv: {
+        const QByteArray csv = TemperatureCsv(snapshot, request.unit);
+        if (csv.isEmpty()) {
+            return Failed(request.snapshotPath, "no pixel data");
+        }
+        return WriteAll(output, csv);
+    }
+    case CommandMode::Png: {
+        const QImage picture = MarkedPicture(snapshot, request.scale);
+        if (picture.isNull()) {
+            return Failed(request.snapshotPath, "no pixel data");
+        }
+        return SavePng(picture, request.outputPath);
+    }
+    case CommandMode::Help:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CommandLine.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace ExitStatus {
+constexpr int Done = 0;
+constexpr int FileProblem = 2; // a snapshot that cannot be used, an output that cannot be written
+constexpr int Usage = 64;
+} // namespace ExitStatus
+
+struct CommandOutcome
+{
+    int exitStatus = ExitStatus::Done;
+    QString error; // one line naming the file and the reason; empty when done
+};
+
+// Runs a parsed command-line request. --info and --csv write to `output`; --png writes its own
+// file, atomically, and nothing at all when the snapshot cannot be used.
+CommandOutcome RunSnapshotCommand(const CommandRequest& request, QIODevice& output);

@@ -1,0 +1,67 @@
+#include "cli/CommandLine.h"
+#include "cli/SnapshotCommands.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+// Standard error carries only our own one-line messages; the platform's notes (such as a missing
+// runtime folder on a headless machine) would break that, so only Qt's serious messages pass.
+void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        QTextStream(stderr) << message << '\n';
+    }
+}
+
+int RunCommandLine(int argc, char** argv)
+{
+    // These modes answer without a display, wherever they run.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepSeriousMessages);
+    QGuiApplication application(argc, argv);
+    QTextStream errors(stderr);
+
+    const CommandLineParse parse = ParseCommandLine(QCoreApplication::arguments().mid(1));
+    if (!parse.ok) {
+        errors << "thermreport: " << parse.error << '\n' << UsageText();
+        return ExitStatus::Usage;
+    }
+    QFile output;
+    if (!output.open(stdout, QIODevice::WriteOnly)) {
+        errors << "thermreport: cannot write to standard output\n";
+        return ExitStatus::FileProblem;
+    }
+    const CommandOutcome outcome = RunSnapshotCommand(parse.request, output);
+    output.flush();
+    if (!outcome.error.isEmpty()) {
+        errors << "thermreport: " << outcome.error << '\n';
+    }
+    return outcome.exitStatus;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (IsCommandLineRequest(ArgumentsOf(argc, argv))) {
+        return RunCommandLine(argc, argv);
+    }
+    // Without a command-line mode the program is the windowed report writer, which this build
+    // does not contain yet: say how it can be used instead.
+    QCoreApplication application(argc, argv);
+    QTextStream(stderr) << UsageText();
+    return ExitStatus::Usage;
+}

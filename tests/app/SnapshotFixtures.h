@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/samplegen/SampleSet.h"
+#include "tools/samplegen/SceneSnapshot.h"
+#include "tools/samplegen/SnapshotWriter.h"
+
+#include <QString>
+
+// Snapshot files for the command-line tests, written by the sample writer.
+
+// A file whose raw image is `base` everywhere except `value` at the pixel shown at (x, y).
+SnapshotFileFields FieldsWithOnePixel(int x, int y, qint32 base, qint32 value);
+
+// The example scene of that name with its snapshot (noise seed fixed).
+SampleSpec ExampleNamed(const QString& name);
+
+// Writes bytes to a file; false when that failed.
+bool WriteBytes(const QString& path, const QByteArray& bytes);

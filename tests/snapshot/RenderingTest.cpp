@@ -1,0 +1,252 @@
+#include "SnapshotTestFiles.h"
+
+#include "snapshot/SnapshotPicture.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+// A loaded snapshot whose every pixel holds `value`, with the grey palette (entry = byte).
+void PrepareUniform(cQVX& snapshot, qint32 value)
+{
+    SnapshotFileFields fields;
+    fields.pixelStream.assign(cQVX::PixelCount, qint16(value));
+    ASSERT_TRUE(snapshot.LoadFromBytes(WriteSnapshotFile(fields)));
+    snapshot.SetPalette(cGreyLookup());
+}
+
+constexpr int IntMin = std::numeric_limits<int>::min();
+constexpr int IntMax = std::numeric_limits<int>::max();
+} // namespace
+
+struct EntryCase
+{
+    const char* name;
+    qint32 value;
+    int low;
+    int high;
+    int entry;
+};
+
+void PrintTo(const EntryCase& entry, std::ostream* out)
+{
+    *out << entry.name;
+}
+
+class RenderEntry : public testing::TestWithParam<EntryCase>
+{
+};
+
+TEST_P(RenderEntry, MapsTheValueOntoThePalette)
+{
+    const EntryCase expected = GetParam();
+    cQVX snapshot;
+    PrepareUniform(snapshot, expected.value);
+    const quint8* bgr = snapshot.Render(cQVX::Width, cQVX::Height, 1, expected.low, expected.high);
+    ASSERT_NE(bgr, nullptr);
+    const std::size_t last = std::size_t(cQVX::PixelCount - 1) * 3;
+    EXPECT_EQ(bgr[0], expected.entry);
+    EXPECT_EQ(bgr[last + 2], expected.entry);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries,
+                         RenderEntry,
+                         testing::Values(EntryCase {"Middle", 2500, 2000, 3000, 127},
+                                         EntryCase {"JustBelow", 1999, 2000, 3000, 0},
+                                         EntryCase {"JustAbove", 3001, 2000, 3000, 255},
+                                         EntryCase {"AtLow", 2000, 2000, 3000, 0},
+                                         EntryCase {"AtHigh", 3000, 2000, 3000, 255},
+                                         EntryCase {"BelowHigh", 2999, 2000, 3000, 254},
+                                         EntryCase {"NegativeRange", -150, -200, -100, 127},
+                                         // An upside-down range reverses the palette.
+                                         EntryCase {"ReversedMiddle", 2500, 3000, 2000, 127},
+                                         EntryCase {"ReversedBelow", 1500, 3000, 2000, 255},
+                                         EntryCase {"ReversedAbove", 3500, 3000, 2000, 0},
+                                         // An empty range splits at its value.
+                                         EntryCase {"EmptyRangeAtValue", 2000, 2000, 2000, 0},
+                                         EntryCase {"EmptyRangeAbove", 2001, 2000, 2000, 255},
+                                         EntryCase {"EmptyRangeBelow", 1999, 2000, 2000, 0},
+                                         // The widest range neither overflows nor divides by zero.
+                                         EntryCase {"WidestRange", 0, IntMin, IntMax, 127},
+                                         EntryCase {"WidestReversed", 32767, IntMax, IntMin, 127},
+                                         EntryCase {"FarAboveTinyRange", 32767, IntMin, IntMin + 1, 255}),
+                         [](const testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.name); });
+
+TEST(Render, WritesBlueGreenRedForEachPixel)
+{
+    cQVX snapshot;
+    PrepareUniform(snapshot, 64);
+    snapshot.SetPalette(cRainbowLookup());
+    const cRainbowLookup rainbow;
+    const quint8* bgr = snapshot.Render(cQVX::Width, cQVX::Height, 1, 0, 255);
+    ASSERT_NE(bgr, nullptr);
+    EXPECT_EQ(bgr[0], rainbow.Blue(64));
+    EXPECT_EQ(bgr[1], rainbow.Green(64));
+    EXPECT_EQ(bgr[2], rainbow.Red(64));
+    EXPECT_NE(rainbow.Blue(64), rainbow.Red(64));
+}
+
+TEST(Render, RangeEndsAreTheFirstAndLastPaletteColours)
+{
+    cQVX snapshot;
+    PrepareUniform(snapshot, 1000);
+    const quint8* white = snapshot.Render(cQVX::Width, cQVX::Height, 1, 0, 1000);
+    ASSERT_NE(white, nullptr);
+    EXPECT_EQ((std::array<quint8, 3> {white[0], white[1], white[2]}), (std::array<quint8, 3> {255, 255, 255}));
+    const quint8* black = snapshot.Render(cQVX::Width, cQVX::Height, 1, 1000, 2000);
+    EXPECT_EQ((std::array<quint8, 3> {black[0], black[1], black[2]}), (std::array<quint8, 3> {0, 0, 0}));
+
+    snapshot.SetPalette(cIronbowLookup());
+    const quint8* top = snapshot.Render(cQVX::Width, cQVX::Height, 1, 0, 1000);
+    EXPECT_EQ((std::array<quint8, 3> {top[0], top[1], top[2]}), (std::array<quint8, 3> {252, 252, 252}));
+}
+
+// A new snapshot holds the ironbow tables until another palette is set.
+TEST(Render, NewSnapshotHoldsIronbow)
+{
+    const cQVX snapshot;
+    const cIronbowLookup ironbow;
+    for (int entry = 0; entry < 256; ++entry) {
+        ASSERT_EQ(snapshot.Palette().Red(entry), ironbow.Red(entry));
+        ASSERT_EQ(snapshot.Palette().Blue(entry), ironbow.Blue(entry));
+    }
+}
+
+TEST(Render, DecodesThePixelsWhenNeeded)
+{
+    cQVX snapshot;
+    PrepareUniform(snapshot, 2500);
+    ASSERT_TRUE(snapshot.Raw().empty());
+    ASSERT_NE(snapshot.Render(cQVX::Width, cQVX::Height, 1, 2000, 3000), nullptr);
+    EXPECT_EQ(snapshot.Raw().size(), std::size_t(cQVX::PixelCount));
+}
+
+TEST(Render, RefusesWhatItCannotShow)
+{
+    cQVX empty;
+    EXPECT_EQ(empty.Render(cQVX::Width, cQVX::Height, 1, 0, 100), nullptr);
+    EXPECT_EQ(empty.Upscale(cQVX::Width, cQVX::Height, 1), nullptr);
+
+    cQVX snapshot;
+    PrepareUniform(snapshot, 2500);
+    EXPECT_EQ(snapshot.Upscale(cQVX::Width, cQVX::Height, 1), nullptr) << "nothing decoded yet";
+    ASSERT_TRUE(snapshot.LoadPixels(cQVX::Width, cQVX::Height));
+    EXPECT_EQ(snapshot.Upscale(cQVX::Width, cQVX::Height, 2), nullptr);
+    EXPECT_EQ(snapshot.Render(cQVX::Width, cQVX::Height, 2, 0, 100), nullptr);
+    EXPECT_EQ(snapshot.Render(320, 240, 1, 0, 100), nullptr);
+    const auto* scaled = snapshot.Upscale(cQVX::Width, cQVX::Height, 1);
+    ASSERT_NE(scaled, nullptr);
+    EXPECT_EQ(*scaled, snapshot.Raw());
+}
+
+struct PaletteChoiceCase
+{
+    quint8 versionMinor;
+    quint8 paletteCode;
+    PaletteKind kind;
+};
+
+class PaletteChoice : public testing::TestWithParam<PaletteChoiceCase>
+{
+};
+
+TEST_P(PaletteChoice, FollowsTheVersionsCodes)
+{
+    SnapshotFileFields fields;
+    fields.versionMinor = GetParam().versionMinor;
+    fields.paletteCode = GetParam().paletteCode;
+    cQVX snapshot;
+    ASSERT_TRUE(snapshot.LoadFromBytes(WriteSnapshotFile(fields)));
+    EXPECT_EQ(PaletteKindFor(snapshot), GetParam().kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes,
+                         PaletteChoice,
+                         testing::Values(PaletteChoiceCase {4, 0, PaletteKind::Grey},
+                                         PaletteChoiceCase {4, 1, PaletteKind::Ironbow},
+                                         PaletteChoiceCase {4, 2, PaletteKind::Rainbow},
+                                         PaletteChoiceCase {4, 3, PaletteKind::HighContrast},
+                                         PaletteChoiceCase {4, 5, PaletteKind::Ironbow},
+                                         PaletteChoiceCase {4, 255, PaletteKind::Ironbow},
+                                         PaletteChoiceCase {2, 0, PaletteKind::Rainbow},
+                                         PaletteChoiceCase {2, 1, PaletteKind::Ironbow},
+                                         PaletteChoiceCase {2, 2, PaletteKind::Grey},
+                                         PaletteChoiceCase {2, 3, PaletteKind::HighContrast},
+                                         PaletteChoiceCase {2, 6, PaletteKind::Ironbow}));
+
+TEST(ColourRange, UsesTheFilesRangeUnlessBothEndsAreZero)
+{
+    SnapshotFileFields fields = FieldsWithImage(ImageOf([](int row, int) { return 1000 + std::min(row, 118); }));
+    fields.displayLow = 0;
+    fields.displayHigh = 500;
+    cQVX snapshot;
+    ASSERT_TRUE(LoadAndDecode(snapshot, fields));
+    int low = 1;
+    int high = 1;
+    ColourRangeFor(snapshot, low, high);
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 500);
+
+    snapshot.displayHigh = 0;
+    ColourRangeFor(snapshot, low, high);
+    EXPECT_EQ(low, 1019);
+    EXPECT_EQ(high, 1099);
+}
+
+// Raw row 0 is the picture's bottom line and the mirrored sensor puts marker (0, 0) top right.
+TEST(RenderPicture, ShowsTheSensorTheRightWayUp)
+{
+    SnapshotFileFields fields = FieldsWithImage(ImageOf([](int row, int column) {
+        if (row >= 100 && column >= 140) {
+            return 3000;
+        }
+        return row < 10 ? 2700 : 2000;
+    }));
+    fields.paletteCode = 0; // grey in new files
+    fields.displayLow = 2000;
+    fields.displayHigh = 3000;
+    fields.markers = {{0, 0, 100}};
+    fields.emissivity = 100;
+    cQVX snapshot;
+    ASSERT_TRUE(snapshot.LoadFromBytes(WriteSnapshotFile(fields)));
+
+    const QImage picture = RenderPicture(snapshot);
+    ASSERT_EQ(picture.size(), QSize(cQVX::Width, cQVX::Height));
+    EXPECT_EQ(picture.format(), QImage::Format_RGB888);
+    EXPECT_EQ(picture.pixelColor(159, 0), QColor(255, 255, 255));
+    EXPECT_EQ(picture.pixelColor(140, 19), QColor(255, 255, 255));
+    EXPECT_EQ(picture.pixelColor(139, 19), QColor(0, 0, 0));
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(picture.pixelColor(80, 119), QColor(178, 178, 178));
+    EXPECT_EQ(picture.pixelColor(80, 110), QColor(178, 178, 178));
+    EXPECT_EQ(picture.pixelColor(80, 109), QColor(0, 0, 0));
+
+    snapshot.unitCode = snapshot.celsiusCode;
+    EXPECT_NEAR(snapshot.MarkerTemperature(0), 30.0f, 0.01f) << "the marker reads the hot corner";
+}
+
+TEST(RenderPicture, UsesTheFilesPaletteAndFallsBackToIronbow)
+{
+    SnapshotFileFields fields = FieldsWithImage(ImageOf([](int, int column) { return column; }));
+    fields.paletteCode = 5;
+    fields.displayLow = 0;
+    fields.displayHigh = 255;
+    cQVX snapshot;
+    ASSERT_TRUE(snapshot.LoadFromBytes(WriteSnapshotFile(fields)));
+    const QImage picture = RenderPicture(snapshot);
+    const cIronbowLookup ironbow;
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.pixelColor(100, 60), QColor(ironbow.Red(100), ironbow.Green(100), ironbow.Blue(100)));
+}
+
+TEST(RenderPicture, NullWhenThereIsNothingToShow)
+{
+    cQVX empty;
+    EXPECT_TRUE(RenderPicture(empty).isNull());
+
+    SnapshotFileFields fields;
+    cQVX withoutPixels;
+    ASSERT_TRUE(withoutPixels.LoadFromBytes(WriteSnapshotFile(fields)));
+    EXPECT_TRUE(RenderPicture(withoutPixels).isNull());
+}
