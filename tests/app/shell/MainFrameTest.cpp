@@ -183,6 +183,16 @@ TEST_F(MainFrameTest, SaveOfANewJapaneseProjectAsksForAName)
     EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Japanese.QVR");
 }
 
+TEST_F(MainFrameTest, SaveWithoutAFilePathAlwaysAsksForOne)
+{
+    Start();
+    app->Document()->SetDocumentName("Pump house");
+    Trigger(CommandId::FileSave);
+    ASSERT_EQ(fileRequests.size(), 1u);
+    EXPECT_EQ(fileRequests[0].kind, FileRequest::Save);
+    EXPECT_EQ(fileRequests[0].initialName, "Pump house");
+}
+
 TEST_F(MainFrameTest, ToolsAndHelpCommandsRunTheirDialogs)
 {
     Start();
