@@ -1,25 +1,26 @@
 #include "app/language/LanguageTable.h"
 
+#include "app/strings/StringIds.h"
+
 #include <array>
 
 namespace {
 
-// The name ids are the string ids of the language names ("English" 1088 ... "עברית" 2002).
 constexpr std::array<LanguageInfo, LanguageCount> Languages = {{
-    {nullptr, nullptr, 1088},
-    {"German", "GERMAN", 1146},
-    {"French", "FRENCH", 1147},
-    {"Spanish", "SPANISH", 1148},
-    {"Italian", "ITALIAN", 1149},
-    {"Chinese", "CHINESE", 1150},
-    {"Japanese", "JAPANESE", 1151},
-    {"Korean", "KOREAN", 1152},
-    {"US", "USA", 1153},
-    {"Portuguese", "PORTUGUESE", 1159},
-    {"Russian", "RUSSIAN", 177},
-    {"Dutch", "DUTCH", 2000},
-    {"Czech", "CZECH", 2001},
-    {"Hebrew", "HEBREW", 2002},
+    {nullptr, nullptr, StringId::English},
+    {"German", "GERMAN", StringId::German},
+    {"French", "FRENCH", StringId::French},
+    {"Spanish", "SPANISH", StringId::Spanish},
+    {"Italian", "ITALIAN", StringId::Italian},
+    {"Chinese", "CHINESE", StringId::Chinese},
+    {"Japanese", "JAPANESE", StringId::Japanese},
+    {"Korean", "KOREAN", StringId::Korean},
+    {"US", "USA", StringId::UsEnglish},
+    {"Portuguese", "PORTUGUESE", StringId::Portuguese},
+    {"Russian", "RUSSIAN", StringId::Russian},
+    {"Dutch", "DUTCH", StringId::Dutch},
+    {"Czech", "CZECH", StringId::Czech},
+    {"Hebrew", "HEBREW", StringId::Hebrew},
 }};
 
 struct PrimaryLanguage
