@@ -168,6 +168,18 @@ TEST_F(StartupTest, ChosenLanguageWithoutLibraryIsToldThenEnglish)
     EXPECT_EQ(GetLanguageSetting(), 1);
 }
 
+TEST_F(StartupTest, LibraryOfAnotherLanguageIsToldThenEnglish)
+{
+    ASSERT_EQ(WriteLanguageSetting(6), SettingWrite::Written);
+    app = std::make_unique<CQvxReportWriterApp>(QStringLiteral(FAKE_LANGUAGE_FOLDER));
+    app->InitInstance(std::nullopt);
+    ASSERT_EQ(shownStandard.size(), 1u);
+    EXPECT_EQ(shownStandard[0].text, "Error incorrect DLL");
+    EXPECT_EQ(shownStandard[0].buttons, ButtonsOk);
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Untitled");
+    EXPECT_EQ(StringSource().language, 0);
+}
+
 TEST_F(StartupTest, LocaleLanguageWithoutLibraryStartsInEnglishSilently)
 {
     // The tests run in the C locale, which reads as United States English: the "US" library, not shipped.
