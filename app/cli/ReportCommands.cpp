@@ -2,7 +2,7 @@
 
 #include "ProjectJson.h"
 
-#include "app/settings/UserSettings.h"
+#include "app/settings/Settings.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "output/CursorChoices.h"

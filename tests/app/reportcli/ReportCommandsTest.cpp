@@ -1,6 +1,6 @@
 #include "cli/ReportCommands.h"
 
-#include "app/settings/UserSettings.h"
+#include "app/settings/Settings.h"
 #include "report/ProjectFileIO.h"
 #include "snapshot/cQVX.h"
 #include "tools/samplegen/SnapshotWriter.h"
@@ -89,8 +89,8 @@ TEST_F(ReportCommands, WritesThePdfAndPrintsItsPath)
 
 TEST_F(ReportCommands, UnitAndTemplateComeFromTheSettingsUnlessGiven)
 {
-    ASSERT_TRUE(WriteTempUnit(1));
-    ASSERT_TRUE(WriteTemplate(1));
+    ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
+    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
     const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
     ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
     QString text = PdfText(pdf);
