@@ -13,15 +13,21 @@ qint32& At(std::vector<qint32>& image, int row, int column)
     return image[std::size_t(row) * W + column];
 }
 
-// Steps 1 and 2: the sensor delivers each row rotated by three places. A pixel block shorter
-// than the full image leaves the missing values at 0.
+// Steps 1 and 2: the sensor delivers each row rotated left by three places. A pixel block
+// shorter than the image leaves the missing values at 0.
 void DecodeShiftedRows(const QByteArray& pixelBytes, std::vector<qint32>& image)
 {
+    constexpr int shift = 3;
     const ByteView view(pixelBytes, ByteOrder::Big);
     const auto sample = [&](int k) { return qint32(view.Read<qint16>(2 * qint64(k)).value_or(0)); };
     for (int row = 0; row < H; ++row) {
-        for (int column = 0; column < W; ++column) {
-            At(image, row, column) = sample(row * W + (column + 3) % W);
+        qint32* line = &At(image, row, 0);
+        const int first = row * W;
+        for (int column = 0; column < W - shift; ++column) {
+            line[column] = sample(first + column + shift);
+        }
+        for (int k = 0; k < shift; ++k) {
+            line[W - shift + k] = sample(first + k);
         }
     }
 }
@@ -58,7 +64,6 @@ bool cQVX::LoadPixels(int width, int height)
 {
     raw = {};
     smoothed = {};
-    scaled = {};
     if (width != Width || height != Height || pixelBytes.isEmpty()) {
         return false;
     }
@@ -71,33 +76,27 @@ bool cQVX::LoadPixels(int width, int height)
 }
 
 // 2 x 2 box average toward the right and downward; the last row and column average what exists.
+// Raw values are 16-bit samples, so a sum of four cannot overflow an int.
 void cQVX::Smooth(int width, int height)
 {
     if (width != Width || height != Height || raw.size() != std::size_t(PixelCount)) {
         return;
     }
     smoothed.resize(PixelCount);
-    for (int row = 0; row < H; ++row) {
-        const bool below = row <= H - 2;
-        for (int column = 0; column < W; ++column) {
-            const bool right = column <= W - 2;
-            const std::size_t index = std::size_t(row) * W + column;
-            qint64 sum = raw[index];
-            int count = 1;
-            if (right) {
-                sum += raw[index + 1];
-                ++count;
-            }
-            if (below) {
-                sum += raw[index + W];
-                ++count;
-            }
-            if (right && below) {
-                sum += raw[index + W + 1];
-                ++count;
-            }
-            // Integer division truncates toward zero, as the double division then truncation would.
-            smoothed[index] = qint32(sum / count);
+    // Integer division truncates toward zero, as dividing in double and truncating would.
+    for (int row = 0; row < H - 1; ++row) {
+        const qint32* line = &raw[std::size_t(row) * W];
+        const qint32* below = line + W;
+        qint32* out = &smoothed[std::size_t(row) * W];
+        for (int column = 0; column < W - 1; ++column) {
+            out[column] = (line[column] + line[column + 1] + below[column] + below[column + 1]) / 4;
         }
+        out[W - 1] = (line[W - 1] + below[W - 1]) / 2;
     }
+    const qint32* last = &raw[std::size_t(H - 1) * W];
+    qint32* out = &smoothed[std::size_t(H - 1) * W];
+    for (int column = 0; column < W - 1; ++column) {
+        out[column] = (last[column] + last[column + 1]) / 2;
+    }
+    out[W - 1] = last[W - 1];
 }

@@ -8,14 +8,13 @@ void cQVX::SetPalette(const cColourPalette& source)
 }
 
 // The system shows snapshots at sensor size and scales the finished picture, so only factor 1
-// is offered: scaled is then a copy of raw.
+// is offered, where the upscaled image is the raw array itself and nothing needs copying.
 const std::vector<qint32>* cQVX::Upscale(int width, int height, int factor)
 {
     if (!valid || raw.size() != std::size_t(PixelCount) || width != Width || height != Height || factor != 1) {
         return nullptr;
     }
-    scaled = raw;
-    return &scaled;
+    return &raw;
 }
 
 // Maps raw values from low (entry 0) to high (entry 255) onto the palette. A range turned
@@ -29,14 +28,15 @@ const quint8* cQVX::Render(int width, int height, int factor, int low, int high)
     if (raw.empty() && !LoadPixels(width, height)) {
         return nullptr;
     }
-    if (scaled.size() != std::size_t(PixelCount) && !Upscale(width, height, factor)) {
+    const std::vector<qint32>* scaled = Upscale(width, height, factor);
+    if (!scaled) {
         return nullptr;
     }
     const double span = double(high) - double(low);
     const double step = span != 0.0 ? 255.0 / span : 0.0;
     rgb.resize(std::size_t(PixelCount) * 3);
     quint8* out = rgb.data();
-    for (const qint32 value : scaled) {
+    for (const qint32 value : *scaled) {
         const double offset = double(value) - double(low);
         // Clamped in floating point before any conversion, so no value can overflow the int.
         const double position = step != 0.0 ? offset * step : (offset > 0.0 ? 255.0 : 0.0);

@@ -79,24 +79,32 @@ void cQVX::AutoDisplayRange(int& low, int& high) const
     constexpr int skippedLevels = 20;
     constexpr int populatedCount = 3;
     // Every raw value comes from a 16-bit sample; only the occupied span of levels is counted.
+    // Neighbouring pixels often share a level, so four interleaved counters per level keep
+    // successive increments from waiting on each other.
+    constexpr int lanes = 4;
     const auto [lowest, highest] = std::minmax_element(raw.begin(), raw.end());
     const int base = *lowest;
-    std::vector<quint16> histogram(std::size_t(*highest - base) + 1, 0);
-    for (const qint32 value : raw) {
-        ++histogram[std::size_t(value - base)];
+    const std::size_t levels = std::size_t(*highest - base) + 1;
+    std::vector<quint16> counters(levels * lanes, 0);
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        ++counters[std::size_t(raw[i] - base) * lanes + i % lanes];
     }
+    const auto populated = [&](std::size_t level) {
+        const quint16* lane = &counters[level * lanes];
+        return lane[0] + lane[1] + lane[2] + lane[3] >= populatedCount;
+    };
 
     low = high = -32768;
     int found = 0;
-    for (std::size_t level = 0; level < histogram.size() && found < skippedLevels; ++level) {
-        if (histogram[level] >= populatedCount) {
+    for (std::size_t level = 0; level < levels && found < skippedLevels; ++level) {
+        if (populated(level)) {
             low = base + int(level);
             ++found;
         }
     }
     found = 0;
-    for (std::size_t level = histogram.size(); level-- > 0 && found < skippedLevels;) {
-        if (histogram[level] >= populatedCount) {
+    for (std::size_t level = levels; level-- > 0 && found < skippedLevels;) {
+        if (populated(level)) {
             high = base + int(level);
             ++found;
         }

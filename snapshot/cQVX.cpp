@@ -78,7 +78,6 @@ void cQVX::Reset()
     pixelBytes = QByteArray();
     raw = {};
     smoothed = {};
-    scaled = {};
     rgb = {};
 }
 

@@ -79,7 +79,6 @@ private:
     QByteArray pixelBytes;
     std::vector<qint32> raw;
     std::vector<qint32> smoothed;
-    std::vector<qint32> scaled;
     std::vector<quint8> rgb;
     cColourPalette palette;
 };

@@ -17,4 +17,11 @@ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
 cmake --build build/fuzz -j "$jobs"
 mkdir -p build/fuzz/seeds/fuzz_bitmap
 cp examples/*.bmp build/fuzz/seeds/fuzz_bitmap/ 2>/dev/null || true
+# The generated sample snapshots seed the snapshot fuzzer, when there are any.
+mkdir -p build/fuzz/seeds/fuzz_snapshot
+for sample in examples/*.qvx; do
+    if [ -f "$sample" ]; then
+        cp "$sample" build/fuzz/seeds/fuzz_snapshot/
+    fi
+done
 bash tools/run-fuzzers.sh build/fuzz "$fuzz_seconds"

@@ -17,6 +17,15 @@ namespace {
 constexpr int UsageError = 64;
 constexpr int WriteError = 1;
 
+// Only our own lines and Qt's serious messages reach the terminal (the offscreen platform's notes
+// about a missing runtime folder do not).
+void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        QTextStream(stderr) << message << '\n';
+    }
+}
+
 int Fail(const QString& message, int status)
 {
     QTextStream(stderr) << message << '\n';
@@ -29,6 +38,7 @@ int main(int argc, char** argv)
 {
     // The photos need fonts, hence a GUI application, but never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepSeriousMessages);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName("thermreport-samplegen");
 
