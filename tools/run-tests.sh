@@ -24,4 +24,11 @@ for sample in examples/*.qvx; do
         cp "$sample" build/fuzz/seeds/fuzz_snapshot/
     fi
 done
+# Committed seed files: fuzz/seeds/<name>/ seeds the target fuzz_<name>.
+for seeds in fuzz/seeds/*/; do
+    [ -d "$seeds" ] || continue
+    target="build/fuzz/seeds/fuzz_$(basename "$seeds")"
+    mkdir -p "$target"
+    cp "$seeds"* "$target"/
+done
 bash tools/run-fuzzers.sh build/fuzz "$fuzz_seconds"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "report/ReportProject.h"
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+// The document: owns the open report project and its file commands New, Open, Save and
+// Save As. The pages show and edit `Project()`; the main window shows `documentName`.
+// A load replaces the project only when the whole file was read and every file it names
+// opens; a save replaces the file on disk only when every byte was written.
+class CQvxReportWriterDoc : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CQvxReportWriterDoc(QObject* parent = nullptr);
+
+    ReportProject& Project() { return project; }
+    const ReportProject& Project() const { return project; }
+
+    // The file name (without folder) of the project last opened or saved, or "Untitled".
+    const QString& documentName() const { return name; }
+    // The full path of that file; empty for a new project.
+    const QString& documentPath() const { return path; }
+    void SetDocumentName(const QString& documentName);
+
+    // The parent of the file dialogs; none by default.
+    void SetDialogParent(QWidget* parent) { dialogParent = parent; }
+
+    // File commands. Each returns whether it did its job; a cancelled dialog returns false.
+    void New();
+    bool Open();
+    bool Save();
+    bool SaveAs();
+
+    // Reads the project file at `filePath` and makes it the open project. A file that cannot
+    // be opened is ignored without a message; any other failure shows its message. On
+    // failure the open project, its name and its path stay exactly as they were.
+    bool OpenProjectPath(const QString& filePath);
+
+signals:
+    void DocumentNameChanged(const QString& documentName);
+    // The project was replaced as a whole (New or a successful load): the pages show it afresh.
+    void ProjectReplaced();
+    // A save is about to write the project: the pages take their control values into it now.
+    void GatherForSaving();
+
+private:
+    bool SaveTo(const QString& filePath);
+
+    ReportProject project;
+    QString name;
+    QString path;
+    QWidget* dialogParent = nullptr;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// Every file dialog of the program goes through here, so that tests can script the answer.
+
+struct FileRequest
+{
+    enum Kind {
+        Open,
+        Save, // asks before overwriting an existing file
+    };
+
+    Kind kind = Open;
+    QString title;
+    QString initialName;
+    QString defaultSuffix; // appended to a typed name that has none
+    QString filter; // Qt filter list, entries separated by ";;"
+};
+
+// The chosen full path, or nothing when the user cancelled.
+std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request);
+
+// While a handler is installed, ChooseFile shows no dialog and returns the handler's answer.
+using FileChooserHandler = std::function<std::optional<QString>(const FileRequest&)>;
+void SetFileChooserHandler(FileChooserHandler handler); // an empty handler restores the dialogs

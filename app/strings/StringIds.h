@@ -1,0 +1,191 @@
+#pragma once
+
+// The ids of the program's strings. A language library carries the same ids; its texts
+// replace the English ones of StringTable.cpp.
+namespace StringId {
+
+constexpr unsigned PleaseEnterNoMoreThan = 3; // data validation, "%1" the character limit
+constexpr unsigned Browse = 11;
+
+// Title Page.
+constexpr unsigned Company = 31;
+constexpr unsigned Author = 32;
+constexpr unsigned Date = 33;
+constexpr unsigned NoDate = 34;
+constexpr unsigned GeneralComments = 35;
+constexpr unsigned SetImage = 36;
+constexpr unsigned ClearImage = 37;
+constexpr unsigned CannotOpenKeyForLogo = 38;
+
+// Image Select page and loading a project's files.
+constexpr unsigned NoSnapshotsInFolder = 39;
+constexpr unsigned NoImagesInFolder = 40;
+constexpr unsigned ThermalSnapshot = 41;
+constexpr unsigned VisualImage = 42;
+constexpr unsigned Inspections = 43;
+constexpr unsigned EmptySnapshotName = 44;
+constexpr unsigned AbortingLoad = 45;
+constexpr unsigned CouldNotFind = 46;
+constexpr unsigned NoBitmapFromSnapshot = 47;
+constexpr unsigned InvalidBitmap = 48;
+constexpr unsigned FailedToLoadJpeg = 49;
+constexpr unsigned InvalidBitmapForImage = 50;
+constexpr unsigned NoSelectionForImage = 51;
+constexpr unsigned InternalError = 52;
+constexpr unsigned NotAllReportsRemoved = 53;
+constexpr unsigned InvalidSnapshotFolder = 54;
+constexpr unsigned InvalidImageFolder = 55;
+constexpr unsigned SnapshotFolder = 56;
+constexpr unsigned ImageFolder = 57;
+constexpr unsigned Refresh = 58;
+constexpr unsigned Add = 59;
+constexpr unsigned AddAll = 60;
+constexpr unsigned RemoveRow = 61;
+constexpr unsigned RemoveAllRows = 62;
+constexpr unsigned PairImage = 63;
+constexpr unsigned PairAllImages = 64;
+constexpr unsigned UnpairImage = 65;
+constexpr unsigned UnpairAllImages = 66;
+
+// Inspection Data page (and the labels the report prints with the same words).
+constexpr unsigned Inspection = 68;
+constexpr unsigned Of = 69;
+constexpr unsigned Previous = 70;
+constexpr unsigned Next = 71;
+constexpr unsigned GeneratePdfReport = 72;
+constexpr unsigned InspectionName = 73;
+constexpr unsigned Operator = 74;
+constexpr unsigned Location = 75;
+constexpr unsigned Equipment = 76;
+constexpr unsigned Comment = 77;
+constexpr unsigned MeasuredLoad = 78;
+constexpr unsigned RatedLoad = 79;
+constexpr unsigned LoadPercent = 80;
+constexpr unsigned RepairPriority = 81;
+constexpr unsigned PriorityScale = 82;
+constexpr unsigned None = 83;
+constexpr unsigned FaultRecommendedAction = 84;
+constexpr unsigned Inspected = 85;
+constexpr unsigned Repaired = 86;
+constexpr unsigned Reinspected = 87;
+constexpr unsigned Initials = 88;
+constexpr unsigned PenSize = 89;
+constexpr unsigned PenColour = 90;
+constexpr unsigned Change = 91;
+constexpr unsigned Undo = 92;
+constexpr unsigned Clear = 93;
+constexpr unsigned TemperatureUnits = 94;
+constexpr unsigned Cursor = 95;
+constexpr unsigned Difference = 96;
+constexpr unsigned Emissivity = 97;
+constexpr unsigned ReflectedTemp = 98;
+constexpr unsigned WindSpeed = 99;
+constexpr unsigned PressureDifference = 100;
+constexpr unsigned NoReportsSelected = 101;
+constexpr unsigned CouldNotOpenQvx = 102;
+constexpr unsigned PdfObjectFailed = 103;
+
+// Report layout and PDF output.
+constexpr unsigned PageOf = 105;
+constexpr unsigned ThermographyReportTitle = 106;
+constexpr unsigned BuildingReportTitle = 107;
+constexpr unsigned Contents = 108;
+constexpr unsigned Description = 109;
+constexpr unsigned PageNumber = 110;
+constexpr unsigned Summary = 111;
+constexpr unsigned InspectionNumber = 112;
+constexpr unsigned FaultAction = 113;
+constexpr unsigned Priority = 114;
+constexpr unsigned Snapshot = 115;
+constexpr unsigned Time = 116;
+constexpr unsigned TemperatureMeasurements = 117;
+constexpr unsigned MeasurementParameters = 118;
+constexpr unsigned RepairAction = 119;
+constexpr unsigned Action = 120;
+constexpr unsigned PdfTemporaryFileError = 121;
+constexpr unsigned PdfSaveError = 122;
+constexpr unsigned PdfJobCancelled = 123;
+constexpr unsigned PdfObjectFailedNoPdf = 124;
+
+// Settings.
+constexpr unsigned CannotOpenKeyForTempUnit = 125;
+constexpr unsigned CannotWriteTempUnit = 126;
+
+// Project file.
+constexpr unsigned Untitled = 133;
+constexpr unsigned SelectionCountMismatch = 134;
+constexpr unsigned QvrFileError = 214;
+constexpr unsigned ErrorReadingQvr = 280;
+constexpr unsigned ErrorWritingQvr = 281;
+
+// Buildings template.
+constexpr unsigned Inspector = 190;
+constexpr unsigned Material = 191;
+constexpr unsigned MaterialValue = 192;
+constexpr unsigned MaterialCondition = 193;
+constexpr unsigned NoComment = 194;
+constexpr unsigned Template = 195;
+constexpr unsigned Maintenance = 196;
+constexpr unsigned Buildings = 197;
+constexpr unsigned Good = 198;
+constexpr unsigned Poor = 199;
+constexpr unsigned IndoorTemperature = 200;
+constexpr unsigned OutdoorTemperature = 201;
+constexpr unsigned RelativeHumidity = 202;
+
+// Registry messages of the Title Page.
+constexpr unsigned CannotWriteLogo = 300;
+constexpr unsigned CannotOpenKeyForCompany = 301;
+constexpr unsigned CannotWriteCompany = 302;
+constexpr unsigned CannotOpenKeyForAuthor = 303;
+constexpr unsigned CannotWriteAuthor = 304;
+
+// Product, about box and start-up.
+constexpr unsigned ProductTitle = 451;
+constexpr unsigned ProductName = 452;
+constexpr unsigned Version = 453;
+constexpr unsigned LegalNotice = 455;
+constexpr unsigned ErrorLoadingLibrary = 456;
+constexpr unsigned IncorrectLibrary = 457;
+constexpr unsigned SaveChangesTo = 1058;
+constexpr unsigned PleaseEnterInteger = 1093;
+
+// File dialogs.
+constexpr unsigned PdfFiles = 1109;
+constexpr unsigned AllFiles = 1110;
+constexpr unsigned Open = 1129;
+constexpr unsigned SaveAs = 1143;
+
+// Message box buttons.
+constexpr unsigned Ok = 1135;
+constexpr unsigned Cancel = 1136;
+constexpr unsigned Yes = 1137;
+constexpr unsigned No = 1138;
+
+// Languages.
+constexpr unsigned ErrorWritingSetting = 1145;
+constexpr unsigned English = 1088;
+constexpr unsigned German = 1146;
+constexpr unsigned French = 1147;
+constexpr unsigned Spanish = 1148;
+constexpr unsigned Italian = 1149;
+constexpr unsigned Chinese = 1150;
+constexpr unsigned Japanese = 1151;
+constexpr unsigned Korean = 1152;
+constexpr unsigned UsEnglish = 1153;
+constexpr unsigned RestartToApply = 1154;
+constexpr unsigned Language = 1155;
+constexpr unsigned LanguageKey = 1156;
+constexpr unsigned Portuguese = 1159;
+constexpr unsigned Russian = 177;
+constexpr unsigned Dutch = 2000;
+constexpr unsigned Czech = 2001;
+constexpr unsigned Hebrew = 2002;
+
+// The application name, and the tab captions of the three pages.
+constexpr unsigned ApplicationName = 57344;
+constexpr unsigned TitlePage = 61205;
+constexpr unsigned ImageSelect = 61206;
+constexpr unsigned InspectionData = 61207;
+
+} // namespace StringId

@@ -1,0 +1,66 @@
+#include "StringSource.h"
+
+#include "StringTable.h"
+
+namespace {
+
+StringSourceState& State()
+{
+    static StringSourceState state;
+    return state;
+}
+
+QString TextFrom(StringModule module, unsigned id)
+{
+    const StringSourceState& state = State();
+    const char* text =
+        module == StringModule::Language && state.languageLibrary ? state.languageLibrary(id) : EnglishString(id);
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+} // namespace
+
+const StringSourceState& StringSource()
+{
+    return State();
+}
+
+void SetLanguageLibrary(LanguageStringFunction library)
+{
+    State().languageLibrary = library;
+    if (!library) {
+        State().currentModule = StringModule::Own;
+    }
+}
+
+void SetUseLanguageLibrary(bool use)
+{
+    State().useLanguageLibrary = use;
+}
+
+void SetLanguage(int language)
+{
+    State().language = language;
+}
+
+QString LoadAppString(unsigned id)
+{
+    const StringSourceState& state = State();
+    // The library is made current only for this one load; the current module stays as it was.
+    if (state.useLanguageLibrary && state.languageLibrary) {
+        return TextFrom(StringModule::Language, id);
+    }
+    return TextFrom(state.currentModule, id);
+}
+
+void UseLanguageResources()
+{
+    if (State().languageLibrary) {
+        State().currentModule = StringModule::Language;
+    }
+}
+
+void UseOwnResources()
+{
+    State().currentModule = StringModule::Own;
+}

@@ -1,0 +1,1 @@
+thermreport_add_fuzzer(fuzz_project SOURCES ProjectFuzzer.cpp LIBRARIES thermreport_report)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "PenStroke.h"
+
+#include <QString>
+
+#include <vector>
+
+// The files of one inspection, referred to by path only, and the strokes drawn over them.
+struct InspectionSelection
+{
+    QString snapshotPath; // the thermal snapshot; never empty in a valid project
+    QString imagePath; // the paired visual image; empty when there is none
+    std::vector<PenStroke> strokes;
+
+    bool operator==(const InspectionSelection&) const = default;
+};

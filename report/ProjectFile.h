@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ReportProject.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+class QIODevice;
+
+// The .QVR project file: a flat little-endian stream that starts with a float32 version
+// (this program writes 1.2) and holds the title fields, the selections and the details
+// records. No magic number, no checksum; snapshots and images are stored by path.
+
+enum class ProjectReadError {
+    None,
+    CannotOpen, // the file could not be opened
+    Malformed, // the file could not be read, or its bytes end early or hold an impossible count
+    CountMismatch, // selection and details counts differ: "Number of selections is not equal ..."
+};
+
+struct ProjectReadResult
+{
+    ProjectReadError error = ProjectReadError::None;
+    ReportProject project; // the whole project read; default when `error` is set
+
+    bool Ok() const { return error == ProjectReadError::None; }
+};
+
+// Reading direction: the project that `bytes` hold. Version 1.0 files lack the building fields
+// and the material condition, 1.1 files the material condition; both keep the defaults of a
+// new record. Bytes after the last record are ignored.
+ProjectReadResult SerializeProject(QByteArrayView bytes);
+
+// Writing direction: the version 1.2 bytes of `project`, nothing after the last record.
+QByteArray SerializeProject(const ReportProject& project);
+
+// Writing direction onto a device, in 4096-byte blocks; false as soon as one block is not
+// written whole. The caller decides what becomes of what was written.
+bool SerializeProject(const ReportProject& project, QIODevice& target);

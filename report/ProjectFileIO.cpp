@@ -1,0 +1,37 @@
+#include "ProjectFileIO.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+ProjectReadResult LoadProjectFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {ProjectReadError::CannotOpen, {}};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {ProjectReadError::Malformed, {}};
+    }
+    return SerializeProject(bytes);
+}
+
+ProjectSaveResult SaveProjectFile(const QString& path, const ReportProject& project)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, file.errorString()};
+    }
+    // commit() has been seen reporting success after a short write on a full disk, so every
+    // write, the flush and the device's error state are checked before the file is replaced.
+    const bool written = SerializeProject(project, file) && file.flush() && file.error() == QFileDevice::NoError;
+    if (!written) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit()) {
+        return {false, file.errorString()};
+    }
+    return {true, {}};
+}

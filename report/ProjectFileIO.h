@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ProjectFile.h"
+
+#include <QString>
+
+// Whole project files on disk. A load reads everything before anything is returned; a save
+// writes beside the target and replaces it only once every byte is written and flushed, so
+// a failed save leaves the previous file as it was.
+
+ProjectReadResult LoadProjectFile(const QString& path);
+
+struct ProjectSaveResult
+{
+    bool ok = false;
+    QString reason; // the system's description of what failed; empty on success
+};
+
+ProjectSaveResult SaveProjectFile(const QString& path, const ReportProject& project);

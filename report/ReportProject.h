@@ -1,0 +1,52 @@
+#pragma once
+
+#include "DetailsList.h"
+#include "InspectionSelection.h"
+#include "ReportTitle.h"
+
+#include <QDateTime>
+
+#include <optional>
+#include <vector>
+
+// Everything one inspection report is made of: the title data and the inspections, each a
+// selection (files and strokes) with its details record. Selections and details always have
+// the same length: entry i of both is inspection i + 1 of the report.
+class ReportProject
+{
+public:
+    ReportTitle title;
+
+    // A project from separately read lists; nothing when their lengths differ.
+    static std::optional<ReportProject>
+    FromLists(ReportTitle title, std::vector<InspectionSelection> selections, std::vector<InspectionDetails> details);
+
+    int InspectionCount() const { return int(selections.size()); }
+    const std::vector<InspectionSelection>& Selections() const { return selections; }
+    const DetailsList& Details() const { return details; }
+
+    // The entries of inspection `index` (0-based); nullptr outside 0..InspectionCount()-1.
+    const InspectionSelection* SelectionAt(int index) const;
+    InspectionSelection* SelectionAt(int index);
+    const InspectionDetails* DetailsAt(int index) const { return details.DetailsAt(index); }
+    InspectionDetails* DetailsAt(int index) { return details.DetailsAt(index); }
+
+    // Adds an inspection at the end; its details start from the defaults of a new record.
+    void AppendInspection(const InspectionSelection& selection, const InspectionDetails& record = {});
+    // Removes inspection `index`; an index outside the list does nothing.
+    void RemoveInspection(int index);
+    void RemoveAllInspections();
+
+    // The 1-based position of the inspection shown on the Inspection Data page, 0 for none.
+    int CurrentPosition() const { return details.CurrentPosition(); }
+    void SetCurrentPosition(int position) { details.SetCurrentPosition(position); }
+
+    bool operator==(const ReportProject&) const = default;
+
+private:
+    std::vector<InspectionSelection> selections;
+    DetailsList details;
+};
+
+// A new project: no inspections, the date shown and set to `now` (to the second).
+ReportProject NewReportProject(const QDateTime& now);

@@ -1,0 +1,314 @@
+#include "ScriptedDialogs.h"
+#include "app/gui/CQvxReportWriterDoc.h"
+#include "report/ProjectFile.h"
+#include "tests/app/strings/StringSourceGuard.h"
+#include "tests/report/SampleProjects.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class DocumentTest : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString Path(const QString& name) const { return folder.filePath(name); }
+
+    // A project whose snapshots and images all exist in the test folder.
+    ReportProject ProjectOnDisk(int inspections)
+    {
+        ReportProject project = FullProject(inspections);
+        for (int i = 0; i < inspections; ++i) {
+            InspectionSelection* selection = project.SelectionAt(i);
+            selection->snapshotPath = Path(QString("snap%1.qvx").arg(i));
+            WriteAll(selection->snapshotPath, "snapshot");
+            if (!selection->imagePath.isEmpty()) {
+                selection->imagePath = Path(QString("photo%1.jpg").arg(i));
+                WriteAll(selection->imagePath, "photo");
+            }
+        }
+        return project;
+    }
+
+    // Opens a project file so that the document has something to lose.
+    void OpenExisting()
+    {
+        existing = ProjectOnDisk(2);
+        WriteAll(Path("existing.QVR"), SerializeProject(existing));
+        ASSERT_TRUE(document.OpenProjectPath(Path("existing.QVR")));
+        existing.SetCurrentPosition(1); // a load shows the first inspection
+        ASSERT_EQ(document.Project(), existing);
+    }
+
+    void ExpectUnchanged()
+    {
+        EXPECT_EQ(document.Project(), existing);
+        EXPECT_EQ(document.documentName(), "existing.QVR");
+        EXPECT_EQ(document.documentPath(), Path("existing.QVR"));
+    }
+
+    QTemporaryDir folder;
+    StringSourceGuard strings;
+    ScriptedDialogs dialogs;
+    CQvxReportWriterDoc document;
+    ReportProject existing;
+};
+
+TEST_F(DocumentTest, StartsAsANewUntitledProject)
+{
+    EXPECT_EQ(document.documentName(), "Untitled");
+    EXPECT_TRUE(document.documentPath().isEmpty());
+    EXPECT_EQ(document.Project().InspectionCount(), 0);
+    EXPECT_TRUE(document.Project().title.showDate);
+}
+
+TEST_F(DocumentTest, NewDiscardsTheProjectWithoutAsking)
+{
+    OpenExisting();
+    QSignalSpy replaced(&document, &CQvxReportWriterDoc::ProjectReplaced);
+    QSignalSpy renamed(&document, &CQvxReportWriterDoc::DocumentNameChanged);
+    document.New();
+    EXPECT_EQ(document.Project().InspectionCount(), 0);
+    EXPECT_EQ(document.Project().title.company, "");
+    EXPECT_EQ(document.documentName(), "Untitled");
+    EXPECT_TRUE(document.documentPath().isEmpty());
+    EXPECT_EQ(replaced.count(), 1);
+    ASSERT_EQ(renamed.count(), 1);
+    EXPECT_EQ(renamed.front().front().toString(), "Untitled");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+}
+
+TEST_F(DocumentTest, OpenAsksForAFileAndLoadsIt)
+{
+    const ReportProject project = ProjectOnDisk(3);
+    WriteAll(Path("site.QVR"), SerializeProject(project));
+    dialogs.ChooseNextFile(Path("site.QVR"));
+    QSignalSpy replaced(&document, &CQvxReportWriterDoc::ProjectReplaced);
+
+    ASSERT_TRUE(document.Open());
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    const FileRequest& request = dialogs.fileRequests[0];
+    EXPECT_EQ(request.kind, FileRequest::Open);
+    EXPECT_EQ(request.title, "Open");
+    EXPECT_EQ(request.initialName, "Untitled");
+    EXPECT_EQ(request.defaultSuffix, "QVR");
+    EXPECT_EQ(request.filter, "QVX Report Files (*.QVR);;All Files (*.*)");
+
+    EXPECT_EQ(document.documentName(), "site.QVR");
+    EXPECT_EQ(document.documentPath(), Path("site.QVR"));
+    EXPECT_EQ(document.Project().InspectionCount(), 3);
+    EXPECT_EQ(document.Project().DetailsAt(2)->name, project.DetailsAt(2)->name);
+    EXPECT_EQ(document.Project().CurrentPosition(), 1);
+    EXPECT_EQ(replaced.count(), 1);
+}
+
+TEST_F(DocumentTest, CancelledOpenChangesNothing)
+{
+    OpenExisting();
+    dialogs.ChooseNextFile(std::nullopt);
+    EXPECT_FALSE(document.Open());
+    ExpectUnchanged();
+}
+
+TEST_F(DocumentTest, LoadingAnEmptyProjectShowsNoInspection)
+{
+    WriteAll(Path("empty.QVR"), SerializeProject(ReportProject()));
+    ASSERT_TRUE(document.OpenProjectPath(Path("empty.QVR")));
+    EXPECT_EQ(document.Project().CurrentPosition(), 0);
+}
+
+// A failed load, whatever its cause, leaves the open project, its name and path as they were.
+struct FailedLoadCase
+{
+    const char* name;
+    std::function<QByteArray(DocumentTest&)> file; // nothing is written when it returns null
+    QString message; // "%1" is the test folder
+    int language = 0;
+};
+
+class FailedLoad : public DocumentTest, public testing::WithParamInterface<FailedLoadCase>
+{
+public:
+    using DocumentTest::Path;
+    using DocumentTest::ProjectOnDisk;
+};
+
+TEST_P(FailedLoad, LeavesTheOpenProjectAsItWas)
+{
+    OpenExisting();
+    SetLanguage(GetParam().language);
+    const QByteArray bytes = GetParam().file(*this);
+    if (!bytes.isNull()) {
+        WriteAll(Path("bad.QVR"), bytes);
+    }
+    QSignalSpy replaced(&document, &CQvxReportWriterDoc::ProjectReplaced);
+    QSignalSpy renamed(&document, &CQvxReportWriterDoc::DocumentNameChanged);
+
+    EXPECT_FALSE(document.OpenProjectPath(Path("bad.QVR")));
+    ExpectUnchanged();
+    EXPECT_EQ(replaced.count(), 0);
+    EXPECT_EQ(renamed.count(), 0);
+    if (GetParam().message.isEmpty()) {
+        EXPECT_TRUE(dialogs.messages.empty());
+        return;
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, GetParam().message.arg(folder.path()));
+    EXPECT_EQ(dialogs.messages[0].icon, IconError);
+    EXPECT_EQ(dialogs.messages[0].buttons, ButtonsOk);
+}
+
+ReportProject WithSnapshot(FailedLoad& test, const QString& snapshot, const QString& image)
+{
+    ReportProject project = test.ProjectOnDisk(2);
+    project.SelectionAt(1)->snapshotPath = snapshot;
+    project.SelectionAt(1)->imagePath = image;
+    return project;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes,
+    FailedLoad,
+    testing::Values(FailedLoadCase {"MissingFile", [](DocumentTest&) { return QByteArray(); }, ""},
+                    FailedLoadCase {"Truncated",
+                                    [](DocumentTest&) { return SerializeProject(FullProject(2)).chopped(3); },
+                                    "Error reading QVR file"},
+                    FailedLoadCase {"Empty", [](DocumentTest&) { return QByteArray(""); }, "Error reading QVR file"},
+                    FailedLoadCase {"CountMismatch",
+                                    [](DocumentTest&) {
+                                        // Two selections, no details records.
+                                        const QByteArray selection =
+                                            Layout::Wide("a.qvx") + Layout::Wide("") + Layout::Int32(0);
+                                        return SerializeProject(FullProject(0)).chopped(8) + Layout::Int32(2) +
+                                            selection + selection + Layout::Int32(0);
+                                    },
+                                    "QVR File Error\nNumber of selections is not equal to number of reports"},
+                    FailedLoadCase {"EmptySnapshotPath",
+                                    [](DocumentTest& t) {
+                                        return SerializeProject(WithSnapshot(static_cast<FailedLoad&>(t), "", ""));
+                                    },
+                                    "Empty snapshot name.\nAborting Load."},
+                    FailedLoadCase {"MissingSnapshot",
+                                    [](DocumentTest& t) {
+                                        auto& test = static_cast<FailedLoad&>(t);
+                                        return SerializeProject(WithSnapshot(test, test.Path("gone.qvx"), ""));
+                                    },
+                                    "Could not find %1/gone.qvx\nAborting Load."},
+                    FailedLoadCase {"MissingSnapshotPathFirst",
+                                    [](DocumentTest& t) {
+                                        auto& test = static_cast<FailedLoad&>(t);
+                                        return SerializeProject(WithSnapshot(test, test.Path("gone.qvx"), ""));
+                                    },
+                                    "%1/gone.qvx Could not find\nAborting Load.",
+                                    6},
+                    FailedLoadCase {"MissingImage",
+                                    [](DocumentTest& t) {
+                                        auto& test = static_cast<FailedLoad&>(t);
+                                        WriteAll(test.Path("here.qvx"), "snapshot");
+                                        return SerializeProject(
+                                            WithSnapshot(test, test.Path("here.qvx"), test.Path("gone.jpg")));
+                                    },
+                                    "Could not find %1/gone.jpg\nAborting Load."}),
+    [](const testing::TestParamInfo<FailedLoadCase>& info) { return info.param.name; });
+
+TEST_F(DocumentTest, SaveOfAnUntitledProjectAsksForAName)
+{
+    dialogs.ChooseNextFile(std::nullopt);
+    EXPECT_FALSE(document.Save());
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    const FileRequest& request = dialogs.fileRequests[0];
+    EXPECT_EQ(request.kind, FileRequest::Save);
+    EXPECT_EQ(request.title, "Save As");
+    EXPECT_EQ(request.initialName, "Untitled");
+    EXPECT_EQ(request.defaultSuffix, "QVR");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(document.documentName(), "Untitled");
+}
+
+TEST_F(DocumentTest, SaveAsWritesTheProjectAndNamesTheDocument)
+{
+    document.Project() = ProjectOnDisk(2);
+    dialogs.ChooseNextFile(Path("report.QVR"));
+    ASSERT_TRUE(document.SaveAs());
+    EXPECT_EQ(ReadAll(Path("report.QVR")), SerializeProject(document.Project()));
+    EXPECT_EQ(document.documentName(), "report.QVR");
+    EXPECT_EQ(document.documentPath(), Path("report.QVR"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DocumentTest, SaveAsOffersTheCurrentName)
+{
+    OpenExisting();
+    dialogs.ChooseNextFile(std::nullopt);
+    EXPECT_FALSE(document.SaveAs());
+    EXPECT_EQ(dialogs.fileRequests.at(0).initialName, "existing.QVR");
+}
+
+TEST_F(DocumentTest, SaveOfANamedProjectWritesItsFileWithoutAsking)
+{
+    OpenExisting();
+    document.Project().DetailsAt(0)->comment = "changed";
+    ASSERT_TRUE(document.Save());
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_EQ(ReadAll(Path("existing.QVR")), SerializeProject(document.Project()));
+    EXPECT_EQ(document.documentName(), "existing.QVR");
+}
+
+TEST_F(DocumentTest, PagesGatherTheirValuesBeforeTheBytesAreWritten)
+{
+    OpenExisting();
+    QObject::connect(&document, &CQvxReportWriterDoc::GatherForSaving, [this] {
+        document.Project().title.company = "typed, not yet stored";
+    });
+    ASSERT_TRUE(document.Save());
+    EXPECT_EQ(SerializeProject(ReadAll(Path("existing.QVR"))).project.title.company, "typed, not yet stored");
+}
+
+TEST_F(DocumentTest, FailedSaveAsTellsTheUserAndKeepsTheName)
+{
+    OpenExisting();
+    dialogs.ChooseNextFile(Path("missing/report.QVR"));
+    EXPECT_FALSE(document.SaveAs());
+    ExpectUnchanged();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Error writing QVR file\n" + Path("missing/report.QVR")));
+    EXPECT_EQ(dialogs.messages[0].icon, IconError);
+    EXPECT_EQ(dialogs.messages[0].buttons, ButtonsOk);
+}
+
+TEST_F(DocumentTest, FailedSaveTellsTheUserAndKeepsTheName)
+{
+    OpenExisting();
+    // The file's name is now taken by a folder, so the save cannot replace it.
+    ASSERT_TRUE(QFile::remove(Path("existing.QVR")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("existing.QVR"));
+    EXPECT_FALSE(document.Save());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Error writing QVR file\n" + Path("existing.QVR")));
+    EXPECT_EQ(document.documentName(), "existing.QVR");
+    EXPECT_TRUE(QFileInfo(Path("existing.QVR")).isDir());
+}
+
+} // namespace

@@ -1,0 +1,32 @@
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+ScriptedDialogs::ScriptedDialogs()
+{
+    SetMessageHandler([this](const ShownMessage& message) {
+        messages.push_back(message);
+        if (messageAnswers.empty()) {
+            return int(ResultOk);
+        }
+        const int answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    });
+    SetFileChooserHandler([this](const FileRequest& request) -> std::optional<QString> {
+        fileRequests.push_back(request);
+        if (fileAnswers.empty()) {
+            ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
+            return std::nullopt;
+        }
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    });
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    SetMessageHandler({});
+    SetFileChooserHandler({});
+}

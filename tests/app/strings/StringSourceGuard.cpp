@@ -1,0 +1,9 @@
+#include "StringSourceGuard.h"
+
+StringSourceGuard::~StringSourceGuard()
+{
+    SetUseLanguageLibrary(false);
+    SetLanguageLibrary(nullptr);
+    UseOwnResources();
+    SetLanguage(0);
+}
