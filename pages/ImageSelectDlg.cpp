@@ -54,12 +54,18 @@ ImageSelectDlg::ImageSelectDlg(CQvxReportWriterDoc* document, QWidget* parent)
 {
     setObjectName(QStringLiteral("ImageSelectDlg"));
     BuildControls();
-    connect(&snapshotFill, &ThumbnailFill::ThumbnailReady, this, [this](const QString& name, const QImage& thumbnail) {
-        AppendFolderItem(ThumbnailFill::Snapshots, name, thumbnail);
-    });
-    connect(&imageFill, &ThumbnailFill::ThumbnailReady, this, [this](const QString& name, const QImage& thumbnail) {
-        AppendFolderItem(ThumbnailFill::Images, name, thumbnail);
-    });
+    connect(&snapshotFill,
+            &ThumbnailFill::ThumbnailsReady,
+            this,
+            [this](const QStringList& names, const QList<QImage>& thumbnails) {
+                AppendFolderItems(ThumbnailFill::Snapshots, names, thumbnails);
+            });
+    connect(&imageFill,
+            &ThumbnailFill::ThumbnailsReady,
+            this,
+            [this](const QStringList& names, const QList<QImage>& thumbnails) {
+                AppendFolderItems(ThumbnailFill::Images, names, thumbnails);
+            });
     connect(&snapshotFill, &ThumbnailFill::Finished, this, [this] { FinishFill(ThumbnailFill::Snapshots); });
     connect(&imageFill, &ThumbnailFill::Finished, this, [this] { FinishFill(ThumbnailFill::Images); });
     connect(document, &CQvxReportWriterDoc::ProjectReplaced, this, &ImageSelectDlg::ShowProject);

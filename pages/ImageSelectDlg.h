@@ -112,7 +112,7 @@ private:
     // Folder lists.
     bool ScanFolder(const QString& folder, ThumbnailFill::Kind kind, const QString& extensions, QStringList& names);
     void StartFill(ThumbnailFill::Kind kind, const QStringList& names);
-    void AppendFolderItem(ThumbnailFill::Kind kind, const QString& name, const QImage& thumbnail);
+    void AppendFolderItems(ThumbnailFill::Kind kind, const QStringList& names, const QList<QImage>& thumbnails);
     void FinishFill(ThumbnailFill::Kind kind);
     void TakeFolderFields();
     void PutFolderFields();

@@ -142,20 +142,26 @@ void ImageSelectDlg::StartFill(ThumbnailFill::Kind kind, const QStringList& name
     fill.Start(kind, snapshots ? listedSnapshotFolder : listedImageFolder, scanned);
 }
 
-void ImageSelectDlg::AppendFolderItem(ThumbnailFill::Kind kind, const QString& name, const QImage& thumbnail)
+void ImageSelectDlg::AppendFolderItems(ThumbnailFill::Kind kind,
+                                       const QStringList& names,
+                                       const QList<QImage>& thumbnails)
 {
     const bool snapshots = kind == ThumbnailFill::Snapshots;
     QListWidget* list = snapshots ? snapshotFolderList : imageFolderList;
-    (snapshots ? snapshotNames : imageNames).append(name);
-    (snapshots ? snapshotThumbs : imageThumbs).append(thumbnail);
-    const int rowThumb = AppendRowThumb(thumbnail);
-    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)), name);
-    item->setData(Qt::UserRole, rowThumb);
-    item->setToolTip(name);
-    list->addItem(item);
-    if (list->count() == 1) {
+    const bool first = list->count() == 0;
+    list->setUpdatesEnabled(false);
+    for (int i = 0; i < names.size(); ++i) {
+        (snapshots ? snapshotNames : imageNames).append(names[i]);
+        (snapshots ? snapshotThumbs : imageThumbs).append(thumbnails[i]);
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnails[i])), names[i]);
+        item->setData(Qt::UserRole, AppendRowThumb(thumbnails[i]));
+        item->setToolTip(names[i]);
+        list->addItem(item);
+    }
+    list->setUpdatesEnabled(true);
+    if (first) {
         list->setCurrentRow(0);
-        list->scrollToItem(item);
+        list->scrollToItem(list->item(0));
     }
 }
 

@@ -38,9 +38,11 @@ TEST_F(ThumbnailFillTest, DeliversInNameOrderLeavingOutFailedFiles)
     ThumbnailFill fill;
     QStringList delivered;
     QList<QImage> thumbnails;
-    QObject::connect(&fill, &ThumbnailFill::ThumbnailReady, [&](const QString& name, const QImage& thumbnail) {
-        delivered << name;
-        thumbnails << thumbnail;
+    int batches = 0;
+    QObject::connect(&fill, &ThumbnailFill::ThumbnailsReady, [&](const QStringList& names, const QList<QImage>& made) {
+        ++batches;
+        delivered << names;
+        thumbnails << made;
     });
     QSignalSpy finished(&fill, &ThumbnailFill::Finished);
     fill.Start(ThumbnailFill::Snapshots, folder.path(), names);
@@ -48,6 +50,7 @@ TEST_F(ThumbnailFillTest, DeliversInNameOrderLeavingOutFailedFiles)
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_FALSE(fill.Running());
     EXPECT_EQ(delivered, Expected());
+    EXPECT_GE(batches, 1);
     for (int i = 0; i < delivered.size(); ++i) {
         EXPECT_EQ(thumbnails[i], MakeSnapshotThumbnail(folder.filePath(delivered[i])).image) << i;
     }
@@ -63,8 +66,9 @@ TEST_F(ThumbnailFillTest, RestartDropsTheEarlierFill)
 {
     ThumbnailFill fill;
     QStringList delivered;
-    QObject::connect(
-        &fill, &ThumbnailFill::ThumbnailReady, [&](const QString& name, const QImage&) { delivered << name; });
+    QObject::connect(&fill, &ThumbnailFill::ThumbnailsReady, [&](const QStringList& names, const QList<QImage>&) {
+        delivered << names;
+    });
     QSignalSpy finished(&fill, &ThumbnailFill::Finished);
     fill.Start(ThumbnailFill::Snapshots, folder.path(), names);
     fill.Start(ThumbnailFill::Snapshots, folder.path(), names.mid(0, 3));
@@ -76,6 +80,16 @@ TEST_F(ThumbnailFillTest, RestartDropsTheEarlierFill)
     fill.Cancel();
     EXPECT_FALSE(fill.Running());
     EXPECT_FALSE(finished.wait(300));
+}
+
+TEST_F(ThumbnailFillTest, AnEmptyListFinishesAtOnce)
+{
+    ThumbnailFill fill;
+    QSignalSpy ready(&fill, &ThumbnailFill::ThumbnailsReady);
+    QSignalSpy finished(&fill, &ThumbnailFill::Finished);
+    fill.Start(ThumbnailFill::Images, folder.path(), {});
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(ready.count(), 0);
 }
 
 } // namespace
