@@ -1,13 +1,78 @@
 #include "ProjectCheck.h"
 
+#include "snapshot/ByteView.h"
+#include "snapshot/SnapshotPicture.h"
+#include "snapshot/cQVX.h"
+
 #include <QFile>
+#include <QImageReader>
 
 namespace {
+
+using Kind = ProjectFileProblem::Kind;
+
+constexpr quint16 BitmapFileType = 0x4D42; // "BM"
+constexpr qint64 BitmapFileHeaderSize = 14;
+// Images are shown as thumbnails of this size; decoding at it is enough to prove the file.
+constexpr QSize ThumbnailSize(106, 80);
 
 bool OpensForReading(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly);
+}
+
+std::optional<Kind> SnapshotProblem(const QString& path)
+{
+    if (path.isEmpty()) {
+        return ProjectFileProblem::EmptySnapshotPath;
+    }
+    if (!OpensForReading(path)) {
+        return ProjectFileProblem::SnapshotNotFound;
+    }
+    cQVX snapshot;
+    if (!snapshot.Load(path) || !snapshot.valid) {
+        return ProjectFileProblem::SnapshotNotReadable;
+    }
+    if (RenderPicture(snapshot).isNull()) {
+        return ProjectFileProblem::SnapshotNoPicture;
+    }
+    return std::nullopt;
+}
+
+// A bitmap file is usable when it starts with a whole file header of the bitmap type.
+bool IsBitmapFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray header = file.read(BitmapFileHeaderSize);
+    const auto type = ByteView(header, ByteOrder::Little).Read<quint16>(0);
+    return header.size() == BitmapFileHeaderSize && type == BitmapFileType;
+}
+
+bool Decodes(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setScaledSize(ThumbnailSize);
+    return !reader.read().isNull();
+}
+
+std::optional<Kind> ImageProblem(const QString& path)
+{
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!OpensForReading(path)) {
+        return ProjectFileProblem::ImageNotFound;
+    }
+    // Only a lower-case "bmp" ending marks a bitmap file; everything else is decoded as a picture.
+    if (path.endsWith(QStringLiteral("bmp"), Qt::CaseSensitive)) {
+        return IsBitmapFile(path) ? std::nullopt : std::optional(ProjectFileProblem::ImageInvalidBitmap);
+    }
+    return Decodes(path) ? std::nullopt : std::optional(ProjectFileProblem::ImageUndecodable);
 }
 
 } // namespace
@@ -17,17 +82,14 @@ std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project
     const auto& selections = project.Selections();
     for (int index = 0; index < project.InspectionCount(); ++index) {
         const QString& path = selections[size_t(index)].snapshotPath;
-        if (path.isEmpty()) {
-            return ProjectFileProblem {ProjectFileProblem::EmptySnapshotPath, index, path};
-        }
-        if (!OpensForReading(path)) {
-            return ProjectFileProblem {ProjectFileProblem::SnapshotNotFound, index, path};
+        if (const auto kind = SnapshotProblem(path)) {
+            return ProjectFileProblem {*kind, index, path};
         }
     }
     for (int index = 0; index < project.InspectionCount(); ++index) {
         const QString& path = selections[size_t(index)].imagePath;
-        if (!path.isEmpty() && !OpensForReading(path)) {
-            return ProjectFileProblem {ProjectFileProblem::ImageNotFound, index, path};
+        if (const auto kind = ImageProblem(path)) {
+            return ProjectFileProblem {*kind, index, path};
         }
     }
     return std::nullopt;

@@ -6,15 +6,19 @@
 
 #include <optional>
 
-// What stops a loaded project from being shown: a file that loading its inspections opens
-// and that is missing. Checked before the open project is replaced, so that a failed load
-// changes nothing.
+// What stops a loaded project from being shown: a snapshot or visual image that loading its
+// inspections opens and cannot use. Checked before the open project is replaced, so that a
+// failed load changes nothing.
 struct ProjectFileProblem
 {
     enum Kind {
         EmptySnapshotPath,
         SnapshotNotFound, // cannot be opened for reading
+        SnapshotNotReadable, // not a snapshot the reader accepts
+        SnapshotNoPicture, // accepted, but gives no picture
         ImageNotFound, // cannot be opened for reading
+        ImageInvalidBitmap, // a ".bmp" path whose file is no bitmap file
+        ImageUndecodable, // any other image that does not decode
     };
 
     Kind kind;
@@ -25,5 +29,5 @@ struct ProjectFileProblem
 };
 
 // The first problem in the order loading meets them: every snapshot in report order, then
-// every visual image (an empty image path is no problem). Nothing when all files open.
+// every visual image (an empty image path is no problem). Nothing when all files are usable.
 std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project);

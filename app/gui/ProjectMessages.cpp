@@ -38,9 +38,20 @@ QString ProjectReadMessage(ProjectReadError error)
 
 QString ProjectFileProblemMessage(const ProjectFileProblem& problem)
 {
+    const auto aborting = [](unsigned headline) {
+        return JoinMessage(LoadAppString(headline), LoadAppString(StringId::AbortingLoad));
+    };
     switch (problem.kind) {
     case ProjectFileProblem::EmptySnapshotPath:
-        return JoinMessage(LoadAppString(StringId::EmptySnapshotName), LoadAppString(StringId::AbortingLoad));
+        return aborting(StringId::EmptySnapshotName);
+    case ProjectFileProblem::SnapshotNotReadable:
+        return aborting(StringId::NoBitmapFromSnapshot);
+    case ProjectFileProblem::SnapshotNoPicture:
+        return aborting(StringId::InvalidBitmap);
+    case ProjectFileProblem::ImageInvalidBitmap:
+        return aborting(StringId::InvalidBitmapForImage);
+    case ProjectFileProblem::ImageUndecodable:
+        return aborting(StringId::FailedToLoadJpeg);
     case ProjectFileProblem::SnapshotNotFound:
     case ProjectFileProblem::ImageNotFound:
         break;

@@ -88,6 +88,26 @@ void LoadProject(benchmark::State& state)
 }
 BENCHMARK(LoadProject)->Unit(benchmark::kMillisecond);
 
+// The same two directions in memory, without the disk.
+void EncodeProject(benchmark::State& state)
+{
+    const ReportProject project = LargeProject();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SerializeProject(project));
+    }
+}
+BENCHMARK(EncodeProject)->Unit(benchmark::kMillisecond);
+
+void DecodeProject(benchmark::State& state)
+{
+    const QByteArray bytes = SerializeProject(LargeProject());
+    for (auto _ : state) {
+        ProjectReadResult read = SerializeProject(QByteArrayView(bytes));
+        benchmark::DoNotOptimize(read);
+    }
+}
+BENCHMARK(DecodeProject)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

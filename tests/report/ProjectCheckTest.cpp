@@ -1,14 +1,18 @@
 #include "report/ProjectCheck.h"
 
+#include "tests/snapshot/SnapshotTestFiles.h"
+
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Inspections given as (snapshot, image) names; "" is an empty path, names starting with
-// "missing" do not exist, every other name is created in the folder.
+// Inspections given as (snapshot, image) file names; "" is an empty path. Names starting with
+// "missing" do not exist, "junk" files hold text, "blank.qvx" is a snapshot without pixels and
+// "good" files are a real snapshot or a real picture in the format of their suffix.
 struct CheckCase
 {
     const char* name;
@@ -27,11 +31,25 @@ protected:
             return name;
         }
         const QString path = folder.filePath(name);
-        if (!name.startsWith("missing")) {
-            QFile file(path);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        if (name.startsWith("good") && name.endsWith(".qvx")) {
+            Write(path, WriteSnapshotFile(FieldsWithImage(ImageOf([](int row, int column) { return row * column; }))));
+        } else if (name.startsWith("blank")) {
+            Write(path, WriteSnapshotFile(SnapshotFileFields()));
+        } else if (name.startsWith("good")) {
+            QImage picture(64, 48, QImage::Format_RGB32);
+            picture.fill(Qt::darkCyan);
+            EXPECT_TRUE(picture.save(path, name.section('.', -1).toLower().toLatin1().constData()));
+        } else if (name.startsWith("junk")) {
+            Write(path, "neither a snapshot nor a picture");
         }
         return path;
+    }
+
+    static void Write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 
     QTemporaryDir folder;
@@ -46,7 +64,7 @@ TEST_P(ProjectFiles, FirstProblemInLoadingOrder)
     }
     const auto problem = CheckProjectFiles(project);
     if (!c.kind) {
-        EXPECT_FALSE(problem.has_value());
+        EXPECT_FALSE(problem.has_value()) << problem->kind;
         return;
     }
     ASSERT_TRUE(problem.has_value());
@@ -54,23 +72,28 @@ TEST_P(ProjectFiles, FirstProblemInLoadingOrder)
     EXPECT_EQ(*problem, (ProjectFileProblem {*c.kind, c.inspection, expectedPath}));
 }
 
+using P = ProjectFileProblem;
+
 INSTANTIATE_TEST_SUITE_P(
     Cases,
     ProjectFiles,
     testing::Values(
-        CheckCase {"AllPresent", {{"a.qvx", "a.jpg"}, {"b.qvx", ""}}, std::nullopt, 0, ""},
-        CheckCase {"NoInspections", {}, std::nullopt, 0, ""},
-        CheckCase {"EmptySnapshotPath", {{"a.qvx", ""}, {"", ""}}, ProjectFileProblem::EmptySnapshotPath, 1, ""},
-        CheckCase {"MissingSnapshot",
-                   {{"a.qvx", ""}, {"missing.qvx", ""}},
-                   ProjectFileProblem::SnapshotNotFound,
-                   1,
-                   "missing.qvx"},
-        CheckCase {"MissingImage", {{"a.qvx", "missing.jpg"}}, ProjectFileProblem::ImageNotFound, 0, "missing.jpg"},
+        CheckCase {"AllUsable", {{"good1.qvx", "good.jpg"}, {"good2.qvx", ""}, {"good3.qvx", "good.bmp"}}, {}, 0, ""},
+        CheckCase {"NoInspections", {}, {}, 0, ""},
+        CheckCase {"EmptySnapshotPath", {{"good.qvx", ""}, {"", ""}}, P::EmptySnapshotPath, 1, ""},
+        CheckCase {"MissingSnapshot", {{"good.qvx", ""}, {"missing.qvx", ""}}, P::SnapshotNotFound, 1, "missing.qvx"},
+        CheckCase {"UnreadableSnapshot", {{"junk.qvx", ""}}, P::SnapshotNotReadable, 0, "junk.qvx"},
+        CheckCase {"SnapshotWithoutPixels", {{"blank.qvx", ""}}, P::SnapshotNoPicture, 0, "blank.qvx"},
+        CheckCase {"MissingImage", {{"good.qvx", "missing.jpg"}}, P::ImageNotFound, 0, "missing.jpg"},
+        CheckCase {"UndecodableImage", {{"good.qvx", "junk.jpg"}}, P::ImageUndecodable, 0, "junk.jpg"},
+        CheckCase {"InvalidBitmap", {{"good.qvx", "junk.bmp"}}, P::ImageInvalidBitmap, 0, "junk.bmp"},
+        // Only a lower-case "bmp" ending is read as a bitmap file; others go to the picture decoder.
+        CheckCase {"UpperCaseBmpIsAPicture", {{"good.qvx", "junk.BMP"}}, P::ImageUndecodable, 0, "junk.BMP"},
+        CheckCase {"AnyDecodablePicture", {{"good.qvx", "good.png"}}, {}, 0, ""},
         // Every snapshot is opened before the first image.
         CheckCase {"SnapshotsBeforeImages",
-                   {{"a.qvx", "missing.jpg"}, {"missing.qvx", ""}},
-                   ProjectFileProblem::SnapshotNotFound,
+                   {{"good.qvx", "missing.jpg"}, {"missing.qvx", ""}},
+                   P::SnapshotNotFound,
                    1,
                    "missing.qvx"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });

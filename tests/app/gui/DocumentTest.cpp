@@ -3,9 +3,11 @@
 #include "report/ProjectFile.h"
 #include "tests/app/strings/StringSourceGuard.h"
 #include "tests/report/SampleProjects.h"
+#include "tests/snapshot/SnapshotTestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -35,17 +37,31 @@ protected:
 
     QString Path(const QString& name) const { return folder.filePath(name); }
 
+    // A real snapshot file and a real photo in the test folder.
+    QString SnapshotOnDisk(const QString& name)
+    {
+        WriteAll(Path(name),
+                 WriteSnapshotFile(FieldsWithImage(ImageOf([](int row, int column) { return row + column; }))));
+        return Path(name);
+    }
+
+    QString PhotoOnDisk(const QString& name)
+    {
+        QImage photo(32, 24, QImage::Format_RGB32);
+        photo.fill(Qt::darkGreen);
+        EXPECT_TRUE(photo.save(Path(name), "JPG"));
+        return Path(name);
+    }
+
     // A project whose snapshots and images all exist in the test folder.
     ReportProject ProjectOnDisk(int inspections)
     {
         ReportProject project = FullProject(inspections);
         for (int i = 0; i < inspections; ++i) {
             InspectionSelection* selection = project.SelectionAt(i);
-            selection->snapshotPath = Path(QString("snap%1.qvx").arg(i));
-            WriteAll(selection->snapshotPath, "snapshot");
+            selection->snapshotPath = SnapshotOnDisk(QString("snap%1.qvx").arg(i));
             if (!selection->imagePath.isEmpty()) {
-                selection->imagePath = Path(QString("photo%1.jpg").arg(i));
-                WriteAll(selection->imagePath, "photo");
+                selection->imagePath = PhotoOnDisk(QString("photo%1.jpg").arg(i));
             }
         }
         return project;
@@ -153,6 +169,7 @@ class FailedLoad : public DocumentTest, public testing::WithParamInterface<Faile
 public:
     using DocumentTest::Path;
     using DocumentTest::ProjectOnDisk;
+    using DocumentTest::SnapshotOnDisk;
 };
 
 TEST_P(FailedLoad, LeavesTheOpenProjectAsItWas)
@@ -223,14 +240,28 @@ INSTANTIATE_TEST_SUITE_P(
                                     },
                                     "%1/gone.qvx Could not find\nAborting Load.",
                                     6},
+                    FailedLoadCase {"UnreadableSnapshot",
+                                    [](DocumentTest& t) {
+                                        auto& test = static_cast<FailedLoad&>(t);
+                                        WriteAll(test.Path("junk.qvx"), "not a snapshot");
+                                        return SerializeProject(WithSnapshot(test, test.Path("junk.qvx"), ""));
+                                    },
+                                    "Failed to get bitmap from snapshot\nAborting Load."},
                     FailedLoadCase {"MissingImage",
                                     [](DocumentTest& t) {
                                         auto& test = static_cast<FailedLoad&>(t);
-                                        WriteAll(test.Path("here.qvx"), "snapshot");
-                                        return SerializeProject(
-                                            WithSnapshot(test, test.Path("here.qvx"), test.Path("gone.jpg")));
+                                        const QString snapshot = test.SnapshotOnDisk("here.qvx");
+                                        return SerializeProject(WithSnapshot(test, snapshot, test.Path("gone.jpg")));
                                     },
-                                    "Could not find %1/gone.jpg\nAborting Load."}),
+                                    "Could not find %1/gone.jpg\nAborting Load."},
+                    FailedLoadCase {"UndecodableImage",
+                                    [](DocumentTest& t) {
+                                        auto& test = static_cast<FailedLoad&>(t);
+                                        WriteAll(test.Path("junk.jpg"), "not a picture");
+                                        const QString snapshot = test.SnapshotOnDisk("here.qvx");
+                                        return SerializeProject(WithSnapshot(test, snapshot, test.Path("junk.jpg")));
+                                    },
+                                    "Failed to load Jpeg.\nAborting Load."}),
     [](const testing::TestParamInfo<FailedLoadCase>& info) { return info.param.name; });
 
 TEST_F(DocumentTest, SaveOfAnUntitledProjectAsksForAName)
