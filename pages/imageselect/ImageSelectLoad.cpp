@@ -13,15 +13,27 @@
 
 namespace {
 
-void ShowLoadError(unsigned headlineId)
-{
-    MessageBox(JoinMessage(LoadAppString(headlineId), LoadAppString(StringId::AbortingLoad)), IconError, ButtonsOk);
-}
-
-// The "Could not find" message, with the path before or after the words as the language has it.
-void ShowNotFound(ProjectFileProblem::Kind kind, int row, const QString& path)
+// The same messages as the document's own check of a loaded project; "Could not find" puts the
+// path before or after the words as the language has it.
+void ShowProblem(ProjectFileProblem::Kind kind, int row, const QString& path)
 {
     MessageBox(ProjectFileProblemMessage({kind, row, path}), IconError, ButtonsOk);
+}
+
+ProjectFileProblem::Kind ProblemOf(ThumbnailFailure failure)
+{
+    switch (failure) {
+    case ThumbnailFailure::SnapshotNotLoaded:
+        return ProjectFileProblem::SnapshotNotReadable;
+    case ThumbnailFailure::NoSnapshotPicture:
+        return ProjectFileProblem::SnapshotNoPicture;
+    case ThumbnailFailure::InvalidBitmap:
+        return ProjectFileProblem::ImageInvalidBitmap;
+    case ThumbnailFailure::PictureNotDecodable:
+    case ThumbnailFailure::None:
+        break;
+    }
+    return ProjectFileProblem::ImageUndecodable;
 }
 
 bool Readable(const QString& path)
@@ -80,20 +92,16 @@ bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections,
 bool ImageSelectDlg::AppendSnapshotRow(const QString& path)
 {
     if (path.isEmpty()) {
-        ShowLoadError(StringId::EmptySnapshotName);
+        ShowProblem(ProjectFileProblem::EmptySnapshotPath, RowCount(), path);
         return false;
     }
     if (!Readable(path)) {
-        ShowNotFound(ProjectFileProblem::SnapshotNotFound, RowCount(), path);
+        ShowProblem(ProjectFileProblem::SnapshotNotFound, RowCount(), path);
         return false;
     }
     const ThumbnailResult thumbnail = MakeSnapshotThumbnail(path);
-    if (thumbnail.failure == ThumbnailFailure::SnapshotNotLoaded) {
-        ShowLoadError(StringId::NoBitmapFromSnapshot);
-        return false;
-    }
     if (!thumbnail.Ok()) {
-        ShowLoadError(StringId::InvalidBitmap);
+        ShowProblem(ProblemOf(thumbnail.failure), RowCount(), path);
         return false;
     }
     QTreeWidgetItem* row = AppendRow(AppendRowThumb(thumbnail.image));
@@ -113,19 +121,20 @@ bool ImageSelectDlg::SetRowImage(const QString& path, int row)
         return true;
     }
     if (!Readable(path)) {
-        ShowNotFound(ProjectFileProblem::ImageNotFound, row, path);
+        ShowProblem(ProjectFileProblem::ImageNotFound, row, path);
         return false;
     }
     const ThumbnailResult thumbnail = MakeImageThumbnail(path);
     if (!thumbnail.Ok()) {
-        ShowLoadError(thumbnail.failure == ThumbnailFailure::InvalidBitmap ? StringId::InvalidBitmapForImage
-                                                                           : StringId::FailedToLoadJpeg);
+        ShowProblem(ProblemOf(thumbnail.failure), row, path);
         return false;
     }
     SetRowThumb(row, 1, AppendRowThumb(thumbnail.image));
     InspectionSelection* selection = row < RowCount() ? Project().SelectionAt(row) : nullptr;
     if (!selection) {
-        ShowLoadError(StringId::NoSelectionForImage);
+        MessageBox(JoinMessage(LoadAppString(StringId::NoSelectionForImage), LoadAppString(StringId::AbortingLoad)),
+                   IconError,
+                   ButtonsOk);
         return false;
     }
     selection->imagePath = path;
