@@ -117,6 +117,10 @@ private:
     void TakeFolderFields();
     void PutFolderFields();
 
+    // Project loading, with the thumbnail already made.
+    bool AppendSnapshotRow(const QString& path, const ThumbnailResult& thumbnail);
+    bool SetRowImage(const QString& path, int row, const ThumbnailResult& thumbnail);
+
     // Rows.
     int AppendRowThumb(const QImage& thumbnail);
     QTreeWidgetItem* AppendRow(int thumbIndex);

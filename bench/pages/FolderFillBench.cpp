@@ -125,10 +125,32 @@ void BM_PagePhotoFolderFill(benchmark::State& state)
     PageFill(state, false);
 }
 
+// A project of 100 inspections, each a snapshot with one of the large photographs.
+void BM_PageProjectLoad(benchmark::State& state)
+{
+    CQvxReportWriterDoc document;
+    ImageSelectDlg page(&document);
+    const QStringList snapshots = ListFolderFiles(Folders().snapshots, "qvx");
+    const QStringList photos = ListFolderFiles(Folders().photos, "jpg");
+    std::vector<InspectionSelection> selections;
+    for (int i = 0; i < PhotoCount; ++i) {
+        selections.push_back(
+            {FolderFilePath(Folders().snapshots, snapshots.at(i)), FolderFilePath(Folders().photos, photos.at(i)), {}});
+    }
+    const std::vector<InspectionDetails> details(selections.size());
+    for (auto _ : state) {
+        if (!page.LoadSelections(selections, details)) {
+            state.SkipWithError("the project did not load");
+        }
+    }
+    state.counters["inspections"] = double(page.RowCount());
+}
+
 BENCHMARK(BM_SnapshotThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PhotoThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PageSnapshotFolderFill)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PagePhotoFolderFill)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PageProjectLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
 #include "app/gui/ProjectMessages.h"
+#include "app/gui/WaitCursor.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "pages/imageselect/PreviewAreas.h"
@@ -66,15 +67,27 @@ void ImageSelectDlg::ClearPage()
 bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections, std::vector<InspectionDetails> details)
 {
     ClearPage();
-    bool loaded = true;
+    // Every thumbnail is made up front on all cores; the steps below still meet the files, and
+    // report them, one after the other.
+    QStringList snapshotPaths;
+    QStringList imagePaths;
     for (const InspectionSelection& selection : selections) {
-        if (!AppendSnapshotRow(selection.snapshotPath)) {
-            loaded = false;
-            break;
-        }
+        snapshotPaths << selection.snapshotPath;
+        imagePaths << selection.imagePath;
+    }
+    QList<ThumbnailResult> snapshotThumbnails;
+    QList<ThumbnailResult> imageThumbnails;
+    {
+        WaitCursor busy;
+        snapshotThumbnails = MakeThumbnailsOfPaths(ThumbnailFill::Snapshots, snapshotPaths);
+        imageThumbnails = MakeThumbnailsOfPaths(ThumbnailFill::Images, imagePaths);
+    }
+    bool loaded = true;
+    for (int row = 0; loaded && row < int(selections.size()); ++row) {
+        loaded = AppendSnapshotRow(snapshotPaths[row], snapshotThumbnails[row]);
     }
     for (int row = 0; loaded && row < int(selections.size()); ++row) {
-        loaded = SetRowImage(selections[size_t(row)].imagePath, row);
+        loaded = SetRowImage(imagePaths[row], row, imageThumbnails[row]);
     }
     if (loaded) {
         for (int row = 0; row < int(selections.size()); ++row) {
@@ -91,6 +104,11 @@ bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections,
 
 bool ImageSelectDlg::AppendSnapshotRow(const QString& path)
 {
+    return AppendSnapshotRow(path, MakeSnapshotThumbnail(path));
+}
+
+bool ImageSelectDlg::AppendSnapshotRow(const QString& path, const ThumbnailResult& thumbnail)
+{
     if (path.isEmpty()) {
         ShowProblem(ProjectFileProblem::EmptySnapshotPath, RowCount(), path);
         return false;
@@ -99,7 +117,6 @@ bool ImageSelectDlg::AppendSnapshotRow(const QString& path)
         ShowProblem(ProjectFileProblem::SnapshotNotFound, RowCount(), path);
         return false;
     }
-    const ThumbnailResult thumbnail = MakeSnapshotThumbnail(path);
     if (!thumbnail.Ok()) {
         ShowProblem(ProblemOf(thumbnail.failure), RowCount(), path);
         return false;
@@ -117,6 +134,11 @@ bool ImageSelectDlg::AppendSnapshotRow(const QString& path)
 
 bool ImageSelectDlg::SetRowImage(const QString& path, int row)
 {
+    return path.isEmpty() || SetRowImage(path, row, MakeImageThumbnail(path));
+}
+
+bool ImageSelectDlg::SetRowImage(const QString& path, int row, const ThumbnailResult& thumbnail)
+{
     if (path.isEmpty()) {
         return true;
     }
@@ -124,7 +146,6 @@ bool ImageSelectDlg::SetRowImage(const QString& path, int row)
         ShowProblem(ProjectFileProblem::ImageNotFound, row, path);
         return false;
     }
-    const ThumbnailResult thumbnail = MakeImageThumbnail(path);
     if (!thumbnail.Ok()) {
         ShowProblem(ProblemOf(thumbnail.failure), row, path);
         return false;

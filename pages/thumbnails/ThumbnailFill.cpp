@@ -14,8 +14,8 @@
 struct ThumbnailFill::Work
 {
     Kind kind = Snapshots;
-    QString folder;
-    QStringList names;
+    QStringList names; // as handed over with the thumbnails
+    QStringList paths; // the files, one per name
     std::atomic<int> next {0};
     std::atomic<bool> cancelled {false};
     std::atomic<bool> deliveryPending {false};
@@ -25,7 +25,7 @@ struct ThumbnailFill::Work
 
     ThumbnailResult Make(int index) const
     {
-        const QString path = FolderFilePath(folder, names.at(index));
+        const QString& path = paths.at(index);
         return kind == Snapshots ? MakeSnapshotThumbnail(path) : MakeImageThumbnail(path);
     }
 
@@ -33,7 +33,7 @@ struct ThumbnailFill::Work
     template<typename Ready>
     void Run(const Ready& ready)
     {
-        for (int index = next++; index < names.size() && !cancelled; index = next++) {
+        for (int index = next++; index < paths.size() && !cancelled; index = next++) {
             ThumbnailResult result = Make(index);
             {
                 const std::lock_guard lock(mutex);
@@ -49,6 +49,16 @@ namespace {
 int WorkerCount()
 {
     return std::max(1, QThread::idealThreadCount());
+}
+
+QStringList PathsOf(const QString& folder, const QStringList& names)
+{
+    QStringList paths;
+    paths.reserve(names.size());
+    for (const QString& name : names) {
+        paths << FolderFilePath(folder, name);
+    }
+    return paths;
 }
 
 } // namespace
@@ -69,8 +79,8 @@ void ThumbnailFill::Start(Kind kind, const QString& folder, const QStringList& n
     Cancel();
     auto work = std::make_shared<Work>();
     work->kind = kind;
-    work->folder = folder;
     work->names = names;
+    work->paths = PathsOf(folder, names);
     work->results.resize(size_t(names.size()));
     current = work;
     // At most one delivery waits in the event queue; it takes whatever has arrived by then.
@@ -129,24 +139,30 @@ void ThumbnailFill::DeliverReady(const std::shared_ptr<Work>& work)
     }
 }
 
-QList<ThumbnailResult> MakeThumbnails(ThumbnailFill::Kind kind, const QString& folder, const QStringList& names)
+QList<ThumbnailResult> MakeThumbnailsOfPaths(ThumbnailFill::Kind kind, const QStringList& paths)
 {
     ThumbnailFill::Work work;
     work.kind = kind;
-    work.folder = folder;
-    work.names = names;
-    work.results.resize(size_t(names.size()));
+    work.names = paths;
+    work.paths = paths;
+    work.results.resize(size_t(paths.size()));
     QThreadPool pool;
     pool.setMaxThreadCount(WorkerCount());
-    for (int worker = 0; worker < WorkerCount(); ++worker) {
+    for (int worker = 0; worker < std::min<int>(WorkerCount(), int(paths.size())); ++worker) {
         pool.start([&work] { work.Run([] {}); });
     }
     pool.waitForDone();
     QList<ThumbnailResult> made;
+    made.reserve(paths.size());
     for (auto& result : work.results) {
-        if (result && result->Ok()) {
-            made << std::move(*result);
-        }
+        made << std::move(*result);
     }
+    return made;
+}
+
+QList<ThumbnailResult> MakeThumbnails(ThumbnailFill::Kind kind, const QString& folder, const QStringList& names)
+{
+    QList<ThumbnailResult> made = MakeThumbnailsOfPaths(kind, PathsOf(folder, names));
+    made.removeIf([](const ThumbnailResult& result) { return !result.Ok(); });
     return made;
 }

@@ -48,3 +48,6 @@ private:
 // The thumbnails of the given files made the same way, waiting for all of them; failed files
 // are left out. For callers that need the whole result at once.
 QList<ThumbnailResult> MakeThumbnails(ThumbnailFill::Kind kind, const QString& folder, const QStringList& names);
+
+// The same for full paths, one result per path, failures included.
+QList<ThumbnailResult> MakeThumbnailsOfPaths(ThumbnailFill::Kind kind, const QStringList& paths);

@@ -82,6 +82,18 @@ TEST_F(ThumbnailFillTest, RestartDropsTheEarlierFill)
     EXPECT_FALSE(finished.wait(300));
 }
 
+TEST_F(ThumbnailFillTest, PathsKeepOneResultEachFailuresIncluded)
+{
+    const QStringList paths {
+        folder.filePath("s00.qvx"), folder.filePath("s01.qvx"), QString(), folder.filePath("s02.qvx")};
+    const QList<ThumbnailResult> made = MakeThumbnailsOfPaths(ThumbnailFill::Snapshots, paths);
+    ASSERT_EQ(made.size(), 4);
+    EXPECT_TRUE(made[0].Ok());
+    EXPECT_EQ(made[1].failure, ThumbnailFailure::SnapshotNotLoaded);
+    EXPECT_EQ(made[2].failure, ThumbnailFailure::SnapshotNotLoaded);
+    EXPECT_EQ(made[3].image, MakeSnapshotThumbnail(paths[3]).image);
+}
+
 TEST_F(ThumbnailFillTest, AnEmptyListFinishesAtOnce)
 {
     ThumbnailFill fill;
