@@ -7,6 +7,7 @@
 #include "app/strings/StringSource.h"
 #include "pages/imageselect/ImageFolderFilters.h"
 #include "pages/imageselect/PreviewAreas.h"
+#include "pages/imageselect/ThumbnailIcon.h"
 #include "pages/thumbnails/FolderScan.h"
 
 #include <QLineEdit>
@@ -153,7 +154,7 @@ void ImageSelectDlg::AppendFolderItems(ThumbnailFill::Kind kind,
     for (int i = 0; i < names.size(); ++i) {
         (snapshots ? snapshotNames : imageNames).append(names[i]);
         (snapshots ? snapshotThumbs : imageThumbs).append(thumbnails[i]);
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnails[i])), names[i]);
+        auto* item = new QListWidgetItem(ThumbnailIcon(thumbnails[i]), names[i]);
         item->setData(Qt::UserRole, AppendRowThumb(thumbnails[i]));
         item->setToolTip(names[i]);
         list->addItem(item);

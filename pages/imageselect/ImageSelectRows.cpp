@@ -2,6 +2,7 @@
 
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "pages/imageselect/PreviewAreas.h"
+#include "pages/imageselect/ThumbnailIcon.h"
 
 #include <QListWidget>
 #include <QTreeWidget>
@@ -29,7 +30,7 @@ void ImageSelectDlg::SetRowThumb(int row, int column, int thumbIndex)
     }
     item->setData(column, Qt::UserRole, thumbIndex);
     const bool shown = thumbIndex >= 0 && thumbIndex < rowThumbs.size();
-    item->setIcon(column, shown ? QIcon(QPixmap::fromImage(rowThumbs.at(thumbIndex))) : QIcon());
+    item->setIcon(column, shown ? ThumbnailIcon(rowThumbs.at(thumbIndex)) : QIcon());
 }
 
 void ImageSelectDlg::SelectRow(int row)
