@@ -16,10 +16,11 @@
 namespace {
 
 // The folder of a chosen file: everything before its last separator, empty when it has none.
+// The file dialogs give '/' as the separator on every platform; the root folder stays "/".
 QString FolderOf(const QString& path)
 {
-    const qsizetype separator = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    return separator < 0 ? QString() : path.left(separator);
+    const qsizetype separator = path.lastIndexOf(u'/');
+    return separator < 0 ? QString() : path.left(std::max<qsizetype>(separator, 1));
 }
 
 } // namespace
