@@ -1,6 +1,9 @@
 #include "PageFixture.h"
 
 #include "app/strings/StringSource.h"
+#include "report/ProjectFileIO.h"
+
+#include <QDateTime>
 
 #include <QTreeWidget>
 
@@ -142,6 +145,36 @@ TEST_F(LoadTest, AnImageForAMissingRowIsReported)
     EXPECT_FALSE(page->SetRowImage(photo, 5));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Could not get selection data while loading image\nAborting Load.");
+}
+
+TEST_F(LoadTest, OpeningAProjectFileRebuildsTheRows)
+{
+    const auto selections = TwoSelections();
+    auto saved =
+        ReportProject::FromLists(NewReportProject(QDateTime::currentDateTime()).title, selections, TwoRecords());
+    ASSERT_TRUE(saved);
+    const QString projectPath = QDir(temporary.path()).filePath("report.QVR");
+    ASSERT_TRUE(SaveProjectFile(projectPath, *saved).ok);
+
+    ASSERT_TRUE(document.OpenProjectPath(projectPath));
+    ASSERT_EQ(page->RowCount(), 2);
+    EXPECT_EQ(*page->RowSelection(0), selections[0]);
+    EXPECT_EQ(page->RowThumbIndex(0, 1), 2);
+    EXPECT_EQ(document.Project().DetailsAt(0)->name, "Main breaker");
+    EXPECT_EQ(document.Project().CurrentPosition(), 1);
+    EXPECT_EQ(LabelText(), "Inspections: 2");
+}
+
+TEST_F(LoadTest, AProjectWhoseFilesFailOnTheWayIsReplacedByANewOne)
+{
+    document.Project().AppendInspection({snapshotDir.filePath("vanished.qvx"), {}, {}});
+    document.SetDocumentName("report.QVR");
+    emit document.ProjectReplaced();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Could not find"));
+    EXPECT_EQ(document.Project().InspectionCount(), 0);
+    EXPECT_EQ(document.documentName(), "Untitled");
+    EXPECT_EQ(page->RowCount(), 0);
 }
 
 TEST_F(LoadTest, NewProjectClearsThePage)
