@@ -29,7 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         int high = 0;
         snapshot.AutoDisplayRange(low, high);
         snapshot.Render(cQVX::Width, cQVX::Height, 1, low, high);
-        snapshot.Render(cQVX::Width, cQVX::Height, 1, snapshot.displayLow, snapshot.displayHigh);
     }
     QImage picture = RenderPicture(snapshot);
     if (!picture.isNull()) {

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 QPixmap DrawIcon(int size)

@@ -29,7 +29,7 @@ CQvxReportWriterApp::~CQvxReportWriterApp()
 
 void CQvxReportWriterApp::InitInstance(const std::optional<QString>& projectPath)
 {
-    LoadLanguage();
+    SetUpLanguage();
     document = std::make_unique<CQvxReportWriterDoc>();
     std::span<const QvxMenuItem> menu = languageLibrary ? languageLibrary->Menu(MainMenuId) : EnglishMainMenu();
     mainFrame = std::make_unique<CMainFrame>(document.get(), menu.empty() ? EnglishMainMenu() : menu);
@@ -43,10 +43,10 @@ void CQvxReportWriterApp::InitInstance(const std::optional<QString>& projectPath
     }
 }
 
-void CQvxReportWriterApp::LoadLanguage()
+void CQvxReportWriterApp::SetUpLanguage()
 {
     LoadedLanguage loaded =
-        ::LoadLanguage(ChooseLanguage(), languageFolder, [](LanguageProblem problem, const QString& fileName) {
+        LoadLanguage(ChooseLanguage(), languageFolder, [](LanguageProblem problem, const QString& fileName) {
             // The program's own English is in use while these are shown.
             if (problem == LanguageProblem::LibraryMissing) {
                 QString text = LoadAppString(StringId::ErrorLoadingLibrary);

@@ -32,7 +32,7 @@ public:
     static int Run(int argc, char** argv, const std::optional<QString>& projectPath);
 
 private:
-    void LoadLanguage();
+    void SetUpLanguage();
     void OpenCommandLineProject(const QString& projectPath);
 
     QString languageFolder;

@@ -163,7 +163,8 @@ TEST(SnapshotWriter, OverriddenBlockFieldsAreWrittenAsGiven)
     fields.pixelLengthField = 40000;
     fields.extraOffsetField = 49999;
     fields.extraLengthField = -1;
-    const ByteView view(WriteSnapshotFile(fields), ByteOrder::Big);
+    const QByteArray file = WriteSnapshotFile(fields);
+    const ByteView view(file, ByteOrder::Big);
     EXPECT_EQ(view.Read<qint32>(66), -5);
     EXPECT_EQ(view.Read<qint32>(70), 40000);
     EXPECT_EQ(view.Read<qint32>(74), 49999);

@@ -41,7 +41,7 @@ void WriteMarkers(ByteWriter& writer, const SnapshotFileFields& fields)
         writer.Write<quint16>(marker.x);
         writer.Write<quint16>(marker.y);
     }
-    WriteZeros(writer, 1);
+    WriteZeros(writer, MarkerEmissivityOffset - writer.Bytes().size());
     for (int i = 0; i < MarkerSlots; ++i) {
         writer.Write<quint8>(i < stored ? fields.markers[i].emissivity : 0);
     }
@@ -123,6 +123,7 @@ QByteArray WriteSnapshotFile(const SnapshotFileFields& fields)
     WriteZeros(writer, LongTextOffset - writer.Bytes().size());
     writer.Append(FixedText(fields.longText, LongTextSize));
 
+    WriteZeros(writer, MarkerCountOffset - writer.Bytes().size());
     WriteMarkers(writer, fields);
     Q_ASSERT(writer.Bytes().size() == HeaderSize);
 

@@ -4,6 +4,7 @@
 #include "app/dialogs/cLanguageDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/settings/Settings.h"
+#include "app/settings/SettingsMessages.h"
 #include "app/settings/SettingsStores.h"
 
 #include <QComboBox>
@@ -133,6 +134,21 @@ TEST_F(DialogsTest, FailedWriteIsToldWithoutRestartNotice)
         EXPECT_EQ(shown[0].text, "Error writing setting to registry.");
         EXPECT_EQ(shown[0].icon, IconError);
     }
+}
+
+TEST_F(DialogsTest, TempUnitWriteIsToldWhenTheKeyCannotBeOpened)
+{
+    EXPECT_TRUE(SetTempUnit(2));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(GetTempUnit(), 2);
+
+    ClearSettings();
+    ASSERT_TRUE(QDir().mkpath(OpenProgramKey()->fileName()));
+    EXPECT_FALSE(SetTempUnit(1));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Could not open registry key to save the temperature unit");
+    EXPECT_EQ(shown[0].icon, IconExclamation);
+    EXPECT_EQ(GetTempUnit(), 0);
 }
 
 TEST_F(DialogsTest, TemplateDialogSelectsTheStoredTemplate)

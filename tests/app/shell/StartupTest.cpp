@@ -8,9 +8,11 @@
 #include "app/strings/StringSource.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -67,6 +69,30 @@ TEST_F(StartupTest, PagesAreReachedThroughTheMainWindow)
     EXPECT_EQ(frame.GetPage(3), nullptr);
     EXPECT_EQ(frame.GetPage(-1), nullptr);
     EXPECT_EQ(frame.View()->Sheet()->currentIndex(), 0);
+}
+
+TEST_F(StartupTest, ViewScrollsOverThePagesAndNeverShrinksThem)
+{
+    CMainFrame& frame = *Start().MainFrame();
+    CQvxReportWriterView& view = *frame.View();
+    frame.setWindowState(Qt::WindowNoState);
+    frame.resize(600, 400);
+    QCoreApplication::processEvents();
+    EXPECT_GE(view.Sheet()->width(), 980);
+    EXPECT_GE(view.Sheet()->height(), 700);
+    EXPECT_GT(view.horizontalScrollBar()->maximum(), 0);
+
+    view.horizontalScrollBar()->setValue(40);
+    view.verticalScrollBar()->setValue(40);
+    frame.resize(620, 420);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+
+    frame.resize(1400, 1000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.Sheet()->size(), view.viewport()->size());
+    EXPECT_GT(view.Sheet()->width(), 980);
 }
 
 TEST_F(StartupTest, ProjectArgumentIsOpenedAndNamedInTheTitle)
@@ -140,6 +166,18 @@ TEST_F(StartupTest, ChosenLanguageWithoutLibraryIsToldThenEnglish)
     EXPECT_EQ(MenuTitles(frame), QStringList({"&File", "&Tools", "&Help"}));
     // The choice stays stored: the user may still install the library.
     EXPECT_EQ(GetLanguageSetting(), 1);
+}
+
+TEST_F(StartupTest, LibraryOfAnotherLanguageIsToldThenEnglish)
+{
+    ASSERT_EQ(WriteLanguageSetting(6), SettingWrite::Written);
+    app = std::make_unique<CQvxReportWriterApp>(QStringLiteral(FAKE_LANGUAGE_FOLDER));
+    app->InitInstance(std::nullopt);
+    ASSERT_EQ(shownStandard.size(), 1u);
+    EXPECT_EQ(shownStandard[0].text, "Error incorrect DLL");
+    EXPECT_EQ(shownStandard[0].buttons, ButtonsOk);
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Untitled");
+    EXPECT_EQ(StringSource().language, 0);
 }
 
 TEST_F(StartupTest, LocaleLanguageWithoutLibraryStartsInEnglishSilently)
