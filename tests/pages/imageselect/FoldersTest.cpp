@@ -1,0 +1,158 @@
+#include "PageFixture.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+using FoldersTest = PageFixture;
+
+// Label, thumbnail, the copy rows show and the path Add and Pair use are one file, item by item.
+void ExpectListMatchesNames(ImageSelectDlg& page, QListWidget* list, bool snapshots, const QDir& folder)
+{
+    const QStringList& names = snapshots ? page.SnapshotNames() : page.ImageNames();
+    const QList<QImage>& thumbs = snapshots ? page.SnapshotThumbs() : page.ImageThumbs();
+    ASSERT_EQ(list->count(), names.size());
+    ASSERT_EQ(thumbs.size(), names.size());
+    for (int k = 0; k < list->count(); ++k) {
+        EXPECT_EQ(list->item(k)->text(), names[k]);
+        const QString path = snapshots ? page.SnapshotItemPath(k) : page.ImageItemPath(k);
+        EXPECT_EQ(path, folder.filePath(names[k]));
+        const ThumbnailResult made = snapshots ? MakeSnapshotThumbnail(path) : MakeImageThumbnail(path);
+        EXPECT_EQ(thumbs[k], made.image) << names[k].toStdString();
+        EXPECT_EQ(page.RowThumbs().at(list->item(k)->data(Qt::UserRole).toInt()), made.image);
+    }
+}
+
+TEST_F(FoldersTest, RefreshListsBitmapsBeforeJpegFilesAndBrowseTheOtherWayRound)
+{
+    WritePhoto(imageDir, "b.jpg", TwoColourPhoto({64, 48}, Qt::red, Qt::white));
+    WritePhoto(imageDir, "a.bmp", TwoColourPhoto({64, 48}, Qt::green, Qt::white));
+    WritePhoto(imageDir, "c.JPG", TwoColourPhoto({64, 48}, Qt::blue, Qt::white));
+    RefreshImages(imageDir.path());
+    EXPECT_EQ(page->ImageNames(), QStringList({"a.bmp", "b.jpg", "c.JPG"}));
+    ExpectListMatchesNames(*page, Child<QListWidget>("imageFolderList"), false, imageDir);
+
+    dialogs.ChooseNextFile(imageDir.filePath("b.jpg"));
+    page->BrowseImageFolder();
+    WaitForFill();
+    EXPECT_EQ(page->ImageNames(), QStringList({"b.jpg", "c.JPG", "a.bmp"}));
+    ExpectListMatchesNames(*page, Child<QListWidget>("imageFolderList"), false, imageDir);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].defaultSuffix, "jpg");
+    EXPECT_TRUE(dialogs.fileRequests[0].filter.startsWith("All Image Files"));
+}
+
+TEST_F(FoldersTest, BrowseListsTheFolderOfTheChosenFile)
+{
+    WriteSnapshots(2);
+    dialogs.ChooseNextFile(snapshotDir.filePath("s1.qvx"));
+    Child<QLineEdit>("imageFolderEdit")->setText("typed but not refreshed");
+    page->BrowseSnapshotFolder();
+    WaitForFill();
+    EXPECT_EQ(page->SnapshotFolder(), snapshotDir.path());
+    EXPECT_EQ(EditText("snapshotFolderEdit"), snapshotDir.path());
+    // The page's fields go back into both boxes.
+    EXPECT_EQ(EditText("imageFolderEdit"), "");
+    EXPECT_EQ(page->SnapshotNames(), QStringList({"s0.qvx", "s1.qvx"}));
+    EXPECT_EQ(dialogs.fileRequests.at(0).defaultSuffix, "qvx");
+    EXPECT_EQ(Child<QListWidget>("snapshotFolderList")->currentRow(), 0);
+    EXPECT_TRUE(Child<SnapshotPreview>("snapshotPreview")->Blank());
+
+    dialogs.ChooseNextFile(std::nullopt);
+    page->BrowseSnapshotFolder();
+    EXPECT_EQ(page->SnapshotNames().size(), 2);
+}
+
+TEST_F(FoldersTest, HiddenUnreadableAndBrokenFilesAreNotListed)
+{
+    WriteSnapshots(3);
+    WriteSnapshot(snapshotDir, ".hidden.qvx");
+    WriteFile(snapshotDir, "broken.qvx", "not a snapshot");
+    const QString locked = WriteSnapshot(snapshotDir, "locked.qvx");
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    const bool lockWorks = !QFile(locked).open(QIODevice::ReadOnly);
+    RefreshSnapshots(snapshotDir.path());
+    QStringList expected {"s0.qvx", "s1.qvx", "s2.qvx"};
+    if (!lockWorks) {
+        expected.insert(0, "locked.qvx");
+    }
+    EXPECT_EQ(page->SnapshotNames(), expected);
+    ExpectListMatchesNames(*page, Child<QListWidget>("snapshotFolderList"), true, snapshotDir);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FoldersTest, AFolderWithoutSnapshotsKeepsThePreviousList)
+{
+    WriteSnapshots(2);
+    RefreshSnapshots(snapshotDir.path());
+    WriteSnapshot(imageDir, ".hidden.qvx");
+    RefreshSnapshots(imageDir.path());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "QVX snapshot files not found in this folder.");
+    EXPECT_EQ(dialogs.messages[0].icon, IconExclamation);
+    EXPECT_EQ(EditText("snapshotFolderEdit"), snapshotDir.path());
+    EXPECT_EQ(page->SnapshotFolder(), snapshotDir.path());
+    EXPECT_EQ(page->SnapshotNames(), QStringList({"s0.qvx", "s1.qvx"}));
+    EXPECT_EQ(Child<QListWidget>("snapshotFolderList")->count(), 2);
+
+    RefreshImages(snapshotDir.path());
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, "Image files not found in this folder.");
+}
+
+TEST_F(FoldersTest, AnEmptyFolderBoxIsRefusedAndThePreviousFolderComesBack)
+{
+    WriteSnapshots(1);
+    RefreshSnapshots(snapshotDir.path());
+    RefreshSnapshots("");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Invalid snapshot folder");
+    EXPECT_EQ(dialogs.messages[0].icon, IconExclamation);
+    EXPECT_EQ(EditText("snapshotFolderEdit"), snapshotDir.path());
+
+    RefreshImages("");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, "Invalid image folder");
+    EXPECT_EQ(EditText("imageFolderEdit"), "");
+}
+
+TEST_F(FoldersTest, AChoiceBeyondAShrunkListIsForgotten)
+{
+    WriteSnapshots(4);
+    RefreshSnapshots(snapshotDir.path());
+    ClickItem(Child<QListWidget>("snapshotFolderList"), 3);
+    ASSERT_EQ(page->ChosenSnapshot(), 3);
+    QFile::remove(snapshotDir.filePath("s3.qvx"));
+    QFile::remove(snapshotDir.filePath("s2.qvx"));
+    RefreshSnapshots(snapshotDir.path());
+    EXPECT_EQ(page->ChosenSnapshot(), -1);
+    page->Add();
+    EXPECT_EQ(page->RowCount(), 0);
+}
+
+TEST_F(FoldersTest, AddUsesTheListedFolderNotATypedOne)
+{
+    WriteSnapshots(2);
+    RefreshSnapshots(snapshotDir.path());
+    ClickItem(Child<QListWidget>("snapshotFolderList"), 1);
+    Child<QLineEdit>("snapshotFolderEdit")->setText(imageDir.path());
+    page->Add();
+    ASSERT_EQ(page->RowCount(), 1);
+    EXPECT_EQ(page->RowSelection(0)->snapshotPath, snapshotDir.filePath("s1.qvx"));
+    EXPECT_EQ(page->RowThumbs().at(page->RowThumbIndex(0, 0)), page->SnapshotThumbs().at(1));
+}
+
+TEST_F(FoldersTest, RowThumbnailsOnlyGrow)
+{
+    WriteSnapshots(3);
+    RefreshSnapshots(snapshotDir.path());
+    RefreshSnapshots(snapshotDir.path());
+    EXPECT_EQ(page->RowThumbs().size(), 6);
+    EXPECT_EQ(page->SnapshotThumbs().size(), 3);
+}
+
+} // namespace
