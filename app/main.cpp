@@ -1,3 +1,4 @@
+#include "app/shell/CQvxReportWriterApp.h"
 #include "cli/CommandLine.h"
 #include "cli/SnapshotCommands.h"
 
@@ -59,9 +60,13 @@ int main(int argc, char** argv)
     if (IsCommandLineRequest(ArgumentsOf(argc, argv))) {
         return RunCommandLine(argc, argv);
     }
-    // Without a command-line mode the program is the windowed report writer, which this build
-    // does not contain yet: say how it can be used instead.
-    QCoreApplication application(argc, argv);
-    QTextStream(stderr) << UsageText();
-    return ExitStatus::Usage;
+    // Otherwise the program is the windowed report writer, with at most a project file to open.
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    if (arguments.size() > 1) {
+        QCoreApplication application(argc, argv);
+        QTextStream(stderr) << "thermreport: only one project file can be opened\n" << UsageText();
+        return ExitStatus::Usage;
+    }
+    return CQvxReportWriterApp::Run(
+        argc, argv, arguments.isEmpty() ? std::nullopt : std::optional<QString>(arguments.first()));
 }

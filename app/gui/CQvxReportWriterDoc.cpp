@@ -52,7 +52,9 @@ bool CQvxReportWriterDoc::Open()
 
 bool CQvxReportWriterDoc::Save()
 {
-    if (name.isEmpty() || name == LoadAppString(StringId::Untitled)) {
+    // Only a project that came from a file or went to one has somewhere to go; its name says nothing,
+    // since "Untitled" reads differently in every language.
+    if (path.isEmpty()) {
         return SaveAs();
     }
     return SaveTo(path);

@@ -124,7 +124,7 @@ TEST_F(ProgramExit, WrongUsageExitsWith64AndShowsTheUsage)
     for (const QStringList& arguments : {QStringList {"--info"},
                                          QStringList {"--png", "a.qvx", "b.png", "--scale", "0"},
                                          QStringList {"--frobnicate"},
-                                         QStringList {}}) {
+                                         QStringList {"one.QVR", "two.QVR"}}) {
         const ProgramRun run = RunProgram(arguments);
         EXPECT_EQ(run.status, 64) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());

@@ -1,0 +1,48 @@
+#include "app/dialogs/SettingChoiceDlg.h"
+
+#include "app/gui/MessageBox.h"
+#include "app/strings/StringIds.h"
+#include "app/strings/StringSource.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SettingChoiceDlg::SettingChoiceDlg(
+    const QString& caption, const QStringList& choices, int selected, Setting setting, QWidget* parent)
+    : QDialog(parent)
+    , list(new QComboBox)
+    , setting(std::move(setting))
+{
+    setWindowTitle(caption);
+    list->setObjectName(QStringLiteral("choiceList"));
+    list->addItems(choices);
+    list->setCurrentIndex(selected >= 0 && selected < choices.size() ? selected : -1);
+
+    auto* ok = new QPushButton(LoadAppString(StringId::Ok));
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(LoadAppString(StringId::Cancel));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addLayout(buttons);
+    setMinimumWidth(260);
+}
+
+void SettingChoiceDlg::accept()
+{
+    const int chosen = std::max(list->currentIndex(), 0);
+    if (chosen != setting.read() && setting.write(chosen)) {
+        MessageBoxId(StringId::RestartToApply, IconInformation, ButtonsOk);
+    }
+    QDialog::accept();
+}

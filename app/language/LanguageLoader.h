@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/language/LanguageLibrary.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+struct LanguageChoice
+{
+    int index = 0;
+    bool chosenByUser = false; // from the "Language" setting rather than from the user's locale
+};
+
+// The "Language" setting when it names a language, else the language of the locale identifier.
+LanguageChoice ChooseLanguage(int languageSetting, unsigned int localeId);
+
+// The same from the stored setting and the user's locale.
+LanguageChoice ChooseLanguage();
+
+struct LoadedLanguage
+{
+    int language = 0; // the language the program runs in
+    std::unique_ptr<LanguageLibrary> library; // null for the built-in English
+};
+
+enum class LanguageProblem {
+    LibraryMissing, // the library file could not be loaded
+    WrongLibrary, // its key string is not the chosen language's
+};
+
+// Told the problem and the library's file name.
+using LanguageProblemHandler = std::function<void(LanguageProblem, const QString& fileName)>;
+
+// Loads the library of `choice` from `folder`. Whatever goes wrong, the program can still run in the
+// built-in English, so that is the result of every failure. A library that is there but for another
+// language is always told; a missing one only when the user chose the language, since most locales'
+// languages have no library at all.
+LoadedLanguage
+LoadLanguage(const LanguageChoice& choice, const QString& folder, const LanguageProblemHandler& tellUser);

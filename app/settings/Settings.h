@@ -1,0 +1,23 @@
+#pragma once
+
+// The program's per-user settings: language, report template and temperature unit. They are read
+// afresh on every call; nothing is cached, so a change made in one place is seen everywhere.
+
+enum class SettingWrite {
+    Written,
+    KeyUnavailable, // the store could not be opened for writing
+    WriteFailed, // the store was open but the value did not reach it
+};
+
+// The "Language" profile value: a language index, -1 when never chosen.
+int GetLanguageSetting();
+SettingWrite WriteLanguageSetting(int language);
+
+// The "Template" profile value: 0 Maintenance, 1 Buildings; 0 when never chosen.
+int GetTemplate();
+SettingWrite WriteTemplate(int reportTemplate);
+
+// The "TempUnit" value of the program key: 0 Celsius, 1 Fahrenheit, 2 Kelvin. A missing or unreadable
+// value reads as 0; a value above 2 reads as 1.
+int GetTempUnit();
+SettingWrite WriteTempUnit(int unit);

@@ -1,0 +1,125 @@
+#include "app/shell/CMainFrame.h"
+
+#include "app/dialogs/CSplashDlg.h"
+#include "app/dialogs/ProgramIcon.h"
+#include "app/dialogs/cLanguageDlg.h"
+#include "app/dialogs/cTemplateDlg.h"
+#include "app/gui/CQvxReportWriterDoc.h"
+#include "app/gui/MessageBox.h"
+#include "app/shell/CQvxReportWriterView.h"
+#include "app/shell/MainMenu.h"
+#include "app/shell/MainWindowPlacement.h"
+#include "app/strings/StringIds.h"
+#include "app/strings/StringSource.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace {
+
+const QString TitlePrefix = QStringLiteral("VORNEX Brenmor Report Writer - ");
+
+} // namespace
+
+CMainFrame::CMainFrame(CQvxReportWriterDoc* document, std::span<const QvxMenuItem> menuRows, QWidget* parent)
+    : QMainWindow(parent)
+    , document(document)
+    , view(new CQvxReportWriterView(document))
+    , actions(BuildMenuBar(menuBar(), menuRows))
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowIcon(ProgramIcon());
+    setCentralWidget(view);
+    document->SetDialogParent(this);
+    ConnectCommands();
+    SetDocumentName(document->documentName());
+    connect(document, &CQvxReportWriterDoc::DocumentNameChanged, this, &CMainFrame::SetDocumentName);
+}
+
+void CMainFrame::ConnectCommands()
+{
+    const auto on = [this](unsigned int commandId, auto handler) {
+        if (QAction* action = actions.value(commandId)) {
+            connect(action, &QAction::triggered, this, handler);
+        }
+    };
+    const auto shortcut = [this](unsigned int commandId, QKeySequence keys) {
+        if (QAction* action = actions.value(commandId)) {
+            action->setShortcut(keys);
+        }
+    };
+    shortcut(CommandId::FileNew, QKeySequence(Qt::CTRL | Qt::Key_N));
+    shortcut(CommandId::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
+    shortcut(CommandId::FileSave, QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    on(CommandId::FileNew, [this] {
+        if (AskToSaveChanges()) {
+            document->New();
+        }
+    });
+    on(CommandId::FileOpen, [this] {
+        if (AskToSaveChanges()) {
+            document->Open();
+        }
+    });
+    on(CommandId::FileSave, [this] { document->Save(); });
+    on(CommandId::FileSaveAs, [this] { document->SaveAs(); });
+    on(CommandId::AppExit, [this] { close(); });
+    on(CommandId::Language, [this] {
+        cLanguageDlg dialog(StringSource().language, this);
+        dialog.exec();
+    });
+    on(CommandId::Template, [this] {
+        cTemplateDlg dialog(this);
+        dialog.exec();
+    });
+    on(CommandId::AppAbout, [this] {
+        CSplashDlg dialog(this);
+        dialog.exec();
+    });
+}
+
+QWidget* CMainFrame::GetPage(int index) const
+{
+    return view ? view->GetPage(index) : nullptr;
+}
+
+void CMainFrame::SetDocumentName(const QString& documentName)
+{
+    setWindowTitle(TitlePrefix + documentName);
+}
+
+void CMainFrame::PlaceOnScreen(QSize screen)
+{
+    const MainWindowPlacement placement = PlaceMainWindow(screen);
+    if (placement.maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    move(placement.position);
+    resize(placement.size);
+}
+
+bool CMainFrame::AskToSaveChanges()
+{
+    QString question = LoadAppString(StringId::SaveChangesTo);
+    question.replace(QLatin1String("%s"), document->documentName());
+    switch (MessageBox(question, IconQuestion, ButtonsYesNoCancel)) {
+    case ResultYes:
+        return document->Save();
+    case ResultNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (AskToSaveChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,163 @@
+#include "app/language/LanguageLoader.h"
+#include "app/language/LanguageTable.h"
+#include "app/strings/StringTable.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Told
+{
+    LanguageProblem problem;
+    QString fileName;
+};
+
+class LanguageLoaderTest : public testing::Test
+{
+protected:
+    LoadedLanguage Load(const LanguageChoice& choice, const QString& folder)
+    {
+        return LoadLanguage(choice, folder, [this](LanguageProblem problem, const QString& fileName) {
+            told.push_back({problem, fileName});
+        });
+    }
+
+    // The program's folder, where the build puts the real Japanese library.
+    static QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+    std::vector<Told> told;
+};
+
+TEST(ChooseLanguage, SettingInRangeWinsOverTheLocale)
+{
+    const LanguageChoice english = ChooseLanguage(0, 0x0411);
+    EXPECT_EQ(english.index, 0);
+    EXPECT_TRUE(english.chosenByUser);
+    EXPECT_EQ(ChooseLanguage(13, 0x0409).index, 13);
+}
+
+TEST(ChooseLanguage, SettingOutOfRangeFallsBackToTheLocale)
+{
+    for (const int setting : {-1, 14, 1000}) {
+        const LanguageChoice choice = ChooseLanguage(setting, 0x0411);
+        EXPECT_EQ(choice.index, 6) << setting;
+        EXPECT_FALSE(choice.chosenByUser) << setting;
+    }
+}
+
+TEST_F(LanguageLoaderTest, BuiltInEnglishLoadsNothing)
+{
+    const LoadedLanguage loaded = Load({0, true}, ProgramFolder());
+    EXPECT_EQ(loaded.language, 0);
+    EXPECT_EQ(loaded.library, nullptr);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(LanguageLoaderTest, JapaneseLibraryLoadsFromTheProgramFolder)
+{
+    const LoadedLanguage loaded = Load({6, true}, ProgramFolder());
+    ASSERT_NE(loaded.library, nullptr);
+    EXPECT_EQ(loaded.language, 6);
+    EXPECT_TRUE(told.empty());
+    const LanguageLibrary& library = *loaded.library;
+    EXPECT_STREQ(library.String(1156), "JAPANESE");
+    EXPECT_STREQ(library.String(1135), "OK");
+    EXPECT_STREQ(library.String(1136), "キャンセル");
+    EXPECT_STREQ(library.String(1154), "設定を有効にする為にプログラムを再起動して下さい。");
+    EXPECT_STREQ(library.String(1155), "Language");
+    EXPECT_STREQ(library.String(133), "未命名");
+    EXPECT_STREQ(library.String(61205), "扉页");
+    EXPECT_STREQ(library.String(61206), "图象选择");
+    EXPECT_STREQ(library.String(61207), "检验数据");
+    EXPECT_EQ(library.String(104), nullptr);
+    EXPECT_EQ(library.StringFunction()(1137), library.String(1137));
+}
+
+TEST_F(LanguageLoaderTest, JapaneseLibraryTranslatesEveryStringOfTheProgram)
+{
+    const LoadedLanguage loaded = Load({6, true}, ProgramFolder());
+    ASSERT_NE(loaded.library, nullptr);
+    int translated = 0;
+    for (unsigned int id = 0; id <= 0xFFFF; ++id) {
+        if (EnglishString(id)) {
+            const char* text = loaded.library->String(id);
+            EXPECT_TRUE(text && *text) << "string " << id << " \"" << EnglishString(id) << "\"";
+            ++translated;
+        }
+    }
+    EXPECT_GT(translated, 150);
+}
+
+TEST_F(LanguageLoaderTest, JapaneseMenuKeepsTheCommandIds)
+{
+    const LoadedLanguage loaded = Load({6, true}, ProgramFolder());
+    ASSERT_NE(loaded.library, nullptr);
+    const auto menu = loaded.library->Menu(450);
+    std::vector<std::pair<unsigned int, std::string>> rows;
+    for (const QvxMenuItem& item : menu) {
+        rows.emplace_back(item.commandId, item.text ? item.text : "-");
+    }
+    const std::vector<std::pair<unsigned int, std::string>> expected = {
+        {0, "文件"},
+        {2100, "新建"},
+        {2101, "開く"},
+        {2102, "保存"},
+        {2103, "名前をつけて保存"},
+        {0, "-"},
+        {57665, "閉じる"},
+        {0, "ツール"},
+        {32799, "言語"},
+        {32774, "テンプレート"},
+        {0, "ヘルプ"},
+        {57664, "Brenmor Report Writer のバージョン情報..."}};
+    EXPECT_EQ(rows, expected);
+    EXPECT_TRUE(loaded.library->Menu(451).empty());
+}
+
+TEST_F(LanguageLoaderTest, MissingLibraryOfTheLocaleStartsInEnglishSilently)
+{
+    QTemporaryDir empty;
+    const LoadedLanguage loaded = Load(ChooseLanguage(-1, 0x0407), empty.path());
+    EXPECT_EQ(loaded.language, 0);
+    EXPECT_EQ(loaded.library, nullptr);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(LanguageLoaderTest, MissingLibraryTheUserChoseIsToldThenEnglish)
+{
+    QTemporaryDir empty;
+    const LoadedLanguage loaded = Load(ChooseLanguage(1, 0x0409), empty.path());
+    EXPECT_EQ(loaded.language, 0);
+    EXPECT_EQ(loaded.library, nullptr);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].problem, LanguageProblem::LibraryMissing);
+    EXPECT_EQ(told[0].fileName, LanguageLibraryFileName(1));
+}
+
+TEST_F(LanguageLoaderTest, LibraryWithAnotherKeyIsRefused)
+{
+    for (const bool chosenByUser : {true, false}) {
+        told.clear();
+        const LoadedLanguage loaded = Load({6, chosenByUser}, QStringLiteral(FAKE_LANGUAGE_FOLDER));
+        EXPECT_EQ(loaded.language, 0);
+        EXPECT_EQ(loaded.library, nullptr);
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].problem, LanguageProblem::WrongLibrary);
+        EXPECT_EQ(told[0].fileName, LanguageLibraryFileName(6));
+    }
+}
+
+TEST_F(LanguageLoaderTest, LibraryWithoutStringsIsRefused)
+{
+    const LoadedLanguage loaded = Load({7, true}, QStringLiteral(FAKE_LANGUAGE_FOLDER));
+    EXPECT_EQ(loaded.library, nullptr);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].problem, LanguageProblem::WrongLibrary);
+}
+
+} // namespace

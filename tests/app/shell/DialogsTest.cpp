@@ -1,0 +1,177 @@
+#include "ShellFixture.h"
+
+#include "app/dialogs/CSplashDlg.h"
+#include "app/dialogs/cLanguageDlg.h"
+#include "app/dialogs/cTemplateDlg.h"
+#include "app/settings/Settings.h"
+#include "app/settings/SettingsStores.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <ostream>
+
+namespace {
+
+using DialogsTest = ShellTest;
+
+QStringList Items(const QComboBox& list)
+{
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i) {
+        items << list.itemText(i);
+    }
+    return items;
+}
+
+// What the language dialog does with a choice, given what is stored and what runs.
+struct NoticeCase
+{
+    const char* name;
+    int stored; // -1: nothing stored
+    int running;
+    int chosen;
+    bool notice;
+};
+
+void PrintTo(const NoticeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class LanguageNoticeTest : public ShellTest, public testing::WithParamInterface<NoticeCase>
+{
+};
+
+TEST_P(LanguageNoticeTest, RestartNoticeOnlyForAStoredChange)
+{
+    const NoticeCase& c = GetParam();
+    if (c.stored >= 0) {
+        ASSERT_EQ(WriteLanguageSetting(c.stored), SettingWrite::Written);
+    }
+    cLanguageDlg dialog(c.running);
+    auto* list = dialog.findChild<QComboBox*>("choiceList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentIndex(), c.running);
+    list->setCurrentIndex(c.chosen);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(GetLanguageSetting(), c.notice ? c.chosen : c.stored);
+    if (c.notice) {
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, "Please restart the program to apply the settings.");
+        EXPECT_EQ(shown[0].icon, IconInformation);
+        EXPECT_EQ(shown[0].buttons, ButtonsOk);
+    } else {
+        EXPECT_TRUE(shown.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices,
+                         LanguageNoticeTest,
+                         testing::Values(NoticeCase {"first start keeps running language", -1, 0, 0, true},
+                                         NoticeCase {"stored language again", 6, 6, 6, false},
+                                         NoticeCase {"stored English again", 0, 0, 0, false},
+                                         NoticeCase {"another language", 6, 6, 1, true},
+                                         NoticeCase {"back to English", 6, 6, 0, true}),
+                         [](const testing::TestParamInfo<NoticeCase>& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
+
+TEST_F(DialogsTest, LanguageDialogListsTheFourteenLanguages)
+{
+    cLanguageDlg dialog(0);
+    EXPECT_EQ(dialog.windowTitle(), "Language");
+    const QStringList expected = {"English",
+                                  "Deutsch",
+                                  "Français",
+                                  "Español",
+                                  "Italiano",
+                                  "中文",
+                                  "日本語",
+                                  "한국어",
+                                  "US English",
+                                  "Português",
+                                  "Русский",
+                                  "Dutch",
+                                  "Česky",
+                                  "עברית"};
+    EXPECT_EQ(Items(*dialog.findChild<QComboBox*>("choiceList")), expected);
+    EXPECT_EQ(dialog.findChild<QPushButton*>("okButton")->text(), "OK");
+    EXPECT_EQ(dialog.findChild<QPushButton*>("cancelButton")->text(), "Cancel");
+}
+
+TEST_F(DialogsTest, CancelChangesNothing)
+{
+    cLanguageDlg dialog(0);
+    dialog.findChild<QComboBox*>("choiceList")->setCurrentIndex(6);
+    dialog.findChild<QPushButton*>("cancelButton")->click();
+    EXPECT_EQ(GetLanguageSetting(), -1);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(DialogsTest, FailedWriteIsToldWithoutRestartNotice)
+{
+    ASSERT_TRUE(QDir().mkpath(OpenFrameworkProfile()->fileName()));
+    for (const bool language : {true, false}) {
+        shown.clear();
+        std::unique_ptr<SettingChoiceDlg> dialog;
+        if (language) {
+            dialog = std::make_unique<cLanguageDlg>(0);
+        } else {
+            dialog = std::make_unique<cTemplateDlg>();
+        }
+        dialog->findChild<QComboBox*>("choiceList")->setCurrentIndex(1);
+        dialog->accept();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, "Error writing setting to registry.");
+        EXPECT_EQ(shown[0].icon, IconError);
+    }
+}
+
+TEST_F(DialogsTest, TemplateDialogSelectsTheStoredTemplate)
+{
+    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    cTemplateDlg dialog;
+    auto* list = dialog.findChild<QComboBox*>("choiceList");
+    EXPECT_EQ(dialog.windowTitle(), "Template");
+    EXPECT_EQ(Items(*list), QStringList({"Maintenance", "Buildings"}));
+    EXPECT_EQ(list->currentIndex(), 1);
+
+    dialog.accept();
+    EXPECT_TRUE(shown.empty());
+
+    cTemplateDlg again;
+    again.findChild<QComboBox*>("choiceList")->setCurrentIndex(0);
+    again.accept();
+    EXPECT_EQ(GetTemplate(), 0);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Please restart the program to apply the settings.");
+}
+
+TEST_F(DialogsTest, AboutBoxClosesOnlyWithOk)
+{
+    CSplashDlg about;
+    about.show();
+    EXPECT_EQ(about.findChild<QLabel*>("productName")->text(), "Brenmor Report Writer");
+    EXPECT_EQ(about.findChild<QLabel*>("version")->text(), "Version 1.1.0.1");
+    EXPECT_FALSE(about.findChild<QLabel*>("legalNotice")->text().isEmpty());
+    QTest::keyClick(&about, Qt::Key_Escape);
+    QTest::keyClick(&about, Qt::Key_Return);
+    QTest::keyClick(&about, Qt::Key_Enter);
+    about.close();
+    EXPECT_TRUE(about.isVisible());
+    auto* ok = about.findChild<QPushButton*>("okButton");
+    EXPECT_EQ(ok->text(), "OK");
+    ok->click();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+} // namespace

@@ -1,0 +1,82 @@
+#include "ShellFixture.h"
+
+#include "app/settings/SettingsStores.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/StandardMessageBox.h"
+#include "report/ProjectFileIO.h"
+#include "report/ReportProject.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+
+void ShellTest::SetUp()
+{
+    ClearSettings();
+    SetMessageHandler([this](const ShownMessage& message) {
+        shown.push_back(message);
+        if (answers.empty()) {
+            return int(ResultOk);
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+    SetStandardMessageHandler([this](const ShownMessage& message) {
+        shownStandard.push_back(message);
+        return int(ResultOk);
+    });
+    SetFileChooserHandler([this](const FileRequest& request) -> std::optional<QString> {
+        fileRequests.push_back(request);
+        if (chosenFiles.empty()) {
+            return std::nullopt;
+        }
+        auto chosen = chosenFiles.front();
+        chosenFiles.pop_front();
+        return chosen;
+    });
+}
+
+void ShellTest::TearDown()
+{
+    app.reset();
+    SetMessageHandler({});
+    SetStandardMessageHandler({});
+    SetFileChooserHandler({});
+    ClearSettings();
+}
+
+void ShellTest::ClearSettings()
+{
+    for (const auto& store : {OpenFrameworkProfile(), OpenProgramKey()}) {
+        const QString path = store->fileName();
+        store->clear();
+        store->sync();
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+    }
+}
+
+CQvxReportWriterApp& ShellTest::Start(const std::optional<QString>& projectPath)
+{
+    app = std::make_unique<CQvxReportWriterApp>(QCoreApplication::applicationDirPath());
+    app->InitInstance(projectPath);
+    app->MainFrame()->show();
+    return *app;
+}
+
+void ShellTest::Trigger(unsigned int commandId)
+{
+    QAction* action = app->MainFrame()->CommandAction(commandId);
+    ASSERT_NE(action, nullptr) << commandId;
+    action->trigger();
+}
+
+QString ShellTest::WriteNewProject(const QString& name)
+{
+    const QString path = folder.filePath(name);
+    EXPECT_TRUE(SaveProjectFile(path, NewReportProject(QDateTime::currentDateTime())).ok);
+    return path;
+}
