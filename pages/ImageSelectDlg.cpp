@@ -1,7 +1,51 @@
 #include "pages/ImageSelectDlg.h"
 
+#include "app/gui/CQvxReportWriterDoc.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "pages/imageselect/PreviewAreas.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int FolderListWidth = 150;
+constexpr int InspectionsColumnWidth = 150;
+
+QListWidget* MakeFolderList(const char* objectName)
+{
+    auto* list = new QListWidget;
+    list->setObjectName(QLatin1String(objectName));
+    list->setViewMode(QListView::IconMode);
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(false);
+    list->setMovement(QListView::Static);
+    list->setResizeMode(QListView::Adjust);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setIconSize(ThumbnailSize);
+    list->setGridSize(QSize(ThumbnailSize.width() + 24, ThumbnailSize.height() + 28));
+    list->setUniformItemSizes(true);
+    list->setTextElideMode(Qt::ElideMiddle);
+    list->setFixedWidth(FolderListWidth + 20);
+    return list;
+}
+
+QLineEdit* MakeFolderEdit(const char* objectName)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(objectName));
+    return edit;
+}
+
+} // namespace
 
 ImageSelectDlg::ImageSelectDlg(CQvxReportWriterDoc* document, QWidget* parent)
     : QWidget(parent)
@@ -9,4 +53,207 @@ ImageSelectDlg::ImageSelectDlg(CQvxReportWriterDoc* document, QWidget* parent)
     , caption(LoadAppString(StringId::ImageSelect))
 {
     setObjectName(QStringLiteral("ImageSelectDlg"));
+    BuildControls();
+    connect(&snapshotFill,
+            &ThumbnailFill::ThumbnailsReady,
+            this,
+            [this](const QStringList& names, const QList<QImage>& thumbnails) {
+                AppendFolderItems(ThumbnailFill::Snapshots, names, thumbnails);
+            });
+    connect(&imageFill,
+            &ThumbnailFill::ThumbnailsReady,
+            this,
+            [this](const QStringList& names, const QList<QImage>& thumbnails) {
+                AppendFolderItems(ThumbnailFill::Images, names, thumbnails);
+            });
+    connect(&snapshotFill, &ThumbnailFill::Finished, this, [this] { FinishFill(ThumbnailFill::Snapshots); });
+    connect(&imageFill, &ThumbnailFill::Finished, this, [this] { FinishFill(ThumbnailFill::Images); });
+    connect(document, &CQvxReportWriterDoc::ProjectReplaced, this, &ImageSelectDlg::ShowProject);
+    ShowProject();
+}
+
+ImageSelectDlg::~ImageSelectDlg() = default;
+
+QPushButton* ImageSelectDlg::MakeButton(const char* objectName, unsigned textId)
+{
+    auto* button = new QPushButton(LoadAppString(textId));
+    button->setObjectName(QLatin1String(objectName));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void ImageSelectDlg::BuildControls()
+{
+    snapshotPreview = new SnapshotPreview;
+    snapshotPreview->setObjectName(QStringLiteral("snapshotPreview"));
+    imagePreview = new ImagePreview;
+    imagePreview->setObjectName(QStringLiteral("imagePreview"));
+
+    QPushButton* add = MakeButton("addButton", StringId::Add);
+    QPushButton* addAll = MakeButton("addAllButton", StringId::AddAll);
+    QPushButton* removeRow = MakeButton("removeRowButton", StringId::RemoveRow);
+    QPushButton* removeAllRows = MakeButton("removeAllRowsButton", StringId::RemoveAllRows);
+    QPushButton* pair = MakeButton("pairButton", StringId::PairImage);
+    QPushButton* pairAll = MakeButton("pairAllButton", StringId::PairAllImages);
+    QPushButton* unpair = MakeButton("unpairButton", StringId::UnpairImage);
+    QPushButton* unpairAll = MakeButton("unpairAllButton", StringId::UnpairAllImages);
+    connect(add, &QPushButton::clicked, this, &ImageSelectDlg::Add);
+    connect(addAll, &QPushButton::clicked, this, &ImageSelectDlg::AddAll);
+    connect(removeRow, &QPushButton::clicked, this, &ImageSelectDlg::RemoveRow);
+    connect(removeAllRows, &QPushButton::clicked, this, &ImageSelectDlg::RemoveAllRows);
+    connect(pair, &QPushButton::clicked, this, &ImageSelectDlg::Pair);
+    connect(pairAll, &QPushButton::clicked, this, &ImageSelectDlg::PairAll);
+    connect(unpair, &QPushButton::clicked, this, &ImageSelectDlg::Unpair);
+    connect(unpairAll, &QPushButton::clicked, this, &ImageSelectDlg::UnpairAll);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(BuildSnapshotColumn());
+    layout->addWidget(BuildButtonColumn({add, addAll, nullptr, removeRow, removeAllRows}));
+    layout->addWidget(BuildInspectionsColumn(), 1);
+    layout->addWidget(BuildButtonColumn({pair, pairAll, nullptr, unpair, unpairAll}));
+    layout->addWidget(BuildImageColumn());
+}
+
+QWidget* ImageSelectDlg::BuildSnapshotColumn()
+{
+    auto* column = new QWidget;
+    auto* layout = new QGridLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    snapshotFolderEdit = MakeFolderEdit("snapshotFolderEdit");
+    snapshotFolderList = MakeFolderList("snapshotFolderList");
+    QPushButton* browse = MakeButton("snapshotBrowseButton", StringId::Browse);
+    QPushButton* refresh = MakeButton("snapshotRefreshButton", StringId::Refresh);
+    connect(browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseSnapshotFolder);
+    connect(refresh, &QPushButton::clicked, this, &ImageSelectDlg::RefreshSnapshotFolder);
+    auto* label = new QLabel(LoadAppString(StringId::SnapshotFolder));
+    label->setObjectName(QStringLiteral("snapshotFolderLabel"));
+    layout->addWidget(label, 0, 0, 1, 2);
+    layout->addWidget(snapshotFolderEdit, 1, 0, 1, 2);
+    layout->addWidget(browse, 2, 0);
+    layout->addWidget(refresh, 2, 1);
+    layout->addWidget(snapshotFolderList, 3, 0, 1, 2);
+    snapshotFolderList->installEventFilter(this);
+    snapshotFolderList->viewport()->installEventFilter(this);
+    return column;
+}
+
+QWidget* ImageSelectDlg::BuildImageColumn()
+{
+    auto* column = new QWidget;
+    auto* layout = new QGridLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    imageFolderEdit = MakeFolderEdit("imageFolderEdit");
+    imageFolderList = MakeFolderList("imageFolderList");
+    QPushButton* browse = MakeButton("imageBrowseButton", StringId::Browse);
+    QPushButton* refresh = MakeButton("imageRefreshButton", StringId::Refresh);
+    connect(browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseImageFolder);
+    // Refresh lists bitmaps before JPEG files, Browse the other way round.
+    connect(refresh, &QPushButton::clicked, this, [this] { RefreshImageFolder(QStringLiteral("bmp,jpg")); });
+    auto* label = new QLabel(LoadAppString(StringId::ImageFolder));
+    label->setObjectName(QStringLiteral("imageFolderLabel"));
+    layout->addWidget(label, 0, 0, 1, 2);
+    layout->addWidget(imageFolderEdit, 1, 0, 1, 2);
+    layout->addWidget(browse, 2, 0);
+    layout->addWidget(refresh, 2, 1);
+    layout->addWidget(imageFolderList, 3, 0, 1, 2);
+    imageFolderList->installEventFilter(this);
+    imageFolderList->viewport()->installEventFilter(this);
+    return column;
+}
+
+QWidget* ImageSelectDlg::BuildInspectionsColumn()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    inspectionCountLabel = new QLabel;
+    inspectionCountLabel->setObjectName(QStringLiteral("inspectionCountLabel"));
+
+    inspectionsList = new QTreeWidget;
+    inspectionsList->setObjectName(QStringLiteral("inspectionsList"));
+    inspectionsList->setColumnCount(2);
+    inspectionsList->setHeaderLabels({LoadAppString(StringId::ThermalSnapshot), LoadAppString(StringId::VisualImage)});
+    inspectionsList->setColumnWidth(0, InspectionsColumnWidth);
+    inspectionsList->setColumnWidth(1, InspectionsColumnWidth);
+    inspectionsList->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    inspectionsList->header()->setStretchLastSection(false);
+    inspectionsList->setRootIsDecorated(false);
+    inspectionsList->setItemsExpandable(false);
+    inspectionsList->setUniformRowHeights(true);
+    inspectionsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    inspectionsList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    inspectionsList->setIconSize(ThumbnailSize);
+    inspectionsList->setMinimumWidth(2 * InspectionsColumnWidth + 24);
+    inspectionsList->installEventFilter(this);
+    inspectionsList->viewport()->installEventFilter(this);
+
+    auto* previews = new QHBoxLayout;
+    previews->addWidget(snapshotPreview);
+    previews->addWidget(imagePreview);
+
+    layout->addWidget(inspectionCountLabel);
+    layout->addWidget(inspectionsList, 1);
+    layout->addLayout(previews);
+    return column;
+}
+
+QWidget* ImageSelectDlg::BuildButtonColumn(const QList<QPushButton*>& buttons)
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    for (QPushButton* button : buttons) {
+        if (button) {
+            layout->addWidget(button);
+        } else {
+            layout->addSpacing(24);
+        }
+    }
+    layout->addStretch(2);
+    return column;
+}
+
+ReportProject& ImageSelectDlg::Project() const
+{
+    return document->Project();
+}
+
+void ImageSelectDlg::ShowProject()
+{
+    // The project was replaced: its lists are copied first, the rebuild starts by clearing them.
+    const ReportProject& project = Project();
+    const int position = project.CurrentPosition();
+    if (!LoadSelections(project.Selections(), project.Details().Records())) {
+        document->New();
+        return;
+    }
+    Project().SetCurrentPosition(position);
+}
+
+int ImageSelectDlg::RowCount() const
+{
+    return inspectionsList->topLevelItemCount();
+}
+
+const InspectionSelection* ImageSelectDlg::RowSelection(int row) const
+{
+    return row >= 0 && row < RowCount() ? Project().SelectionAt(row) : nullptr;
+}
+
+int ImageSelectDlg::SelectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = inspectionsList->selectedItems();
+    return selected.isEmpty() ? -1 : inspectionsList->indexOfTopLevelItem(selected.constFirst());
+}
+
+int ImageSelectDlg::RowThumbIndex(int row, int column) const
+{
+    const QTreeWidgetItem* item = inspectionsList->topLevelItem(row);
+    return item ? item->data(column, Qt::UserRole).toInt() : -1;
+}
+
+void ImageSelectDlg::UpdateInspectionCount()
+{
+    inspectionCountLabel->setText(QStringLiteral("%1: %2").arg(LoadAppString(StringId::Inspections)).arg(RowCount()));
 }
