@@ -1,5 +1,6 @@
 #include "app/shell/CQvxReportWriterApp.h"
 #include "cli/CommandLine.h"
+#include "cli/ReportCommands.h"
 #include "cli/SnapshotCommands.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,9 @@ int RunCommandLine(int argc, char** argv)
     qInstallMessageHandler(KeepSeriousMessages);
     QGuiApplication application(argc, argv);
     QTextStream errors(stderr);
+    if (IsReportCommand(QCoreApplication::arguments().mid(1))) {
+        return RunReportCommandLine(QCoreApplication::arguments().mid(1));
+    }
 
     const CommandLineParse parse = ParseCommandLine(QCoreApplication::arguments().mid(1));
     if (!parse.ok) {

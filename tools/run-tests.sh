@@ -15,8 +15,6 @@ ctest --test-dir build/sanitize --output-on-failure -j "$jobs" --timeout 600
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DTHERMREPORT_FUZZ=ON -DTHERMREPORT_TESTS=OFF -DTHERMREPORT_BENCHMARKS=OFF >/dev/null
 cmake --build build/fuzz -j "$jobs"
-mkdir -p build/fuzz/seeds/fuzz_bitmap
-cp examples/*.bmp build/fuzz/seeds/fuzz_bitmap/ 2>/dev/null || true
 # The generated sample snapshots seed the snapshot fuzzer, when there are any.
 mkdir -p build/fuzz/seeds/fuzz_snapshot
 for sample in examples/*.qvx; do

@@ -1,0 +1,87 @@
+#include "ProjectJson.h"
+
+#include "report/ReportProject.h"
+
+#include <QJsonArray>
+
+namespace {
+
+QJsonObject DateToJson(const OleDate& date)
+{
+    const QDateTime local = DateTimeFromOleDate(date);
+    return {
+        {"status", date.status},
+        {"value", date.value},
+        {"iso", local.isValid() ? QJsonValue(local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))) : QJsonValue()}};
+}
+
+QJsonObject TitleToJson(const ReportTitle& title)
+{
+    return {{"logoPath", title.logoPath},
+            {"company", title.company},
+            {"author", title.author},
+            {"showDate", title.showDate},
+            {"date", DateToJson(title.date)},
+            {"generalComments", title.generalComments}};
+}
+
+QJsonObject SelectionToJson(const InspectionSelection& selection)
+{
+    QJsonArray strokes;
+    for (const PenStroke& stroke : selection.strokes) {
+        strokes.append(QJsonObject {{"startX", stroke.startX},
+                                    {"startY", stroke.startY},
+                                    {"endX", stroke.endX},
+                                    {"endY", stroke.endY},
+                                    {"penSize", stroke.penSize},
+                                    {"colour", stroke.colour}});
+    }
+    return {{"snapshotPath", selection.snapshotPath}, {"imagePath", selection.imagePath}, {"strokes", strokes}};
+}
+
+QJsonObject DetailsToJson(const InspectionDetails& details)
+{
+    return {{"name", details.name},
+            {"operator", details.operatorName},
+            {"location", details.location},
+            {"equipment", details.equipment},
+            {"comment", details.comment},
+            {"measuredLoad", details.measuredLoad},
+            {"ratedLoad", details.ratedLoad},
+            {"loadPercent", details.loadPercent},
+            {"repairPriority", details.repairPriority},
+            {"faultAction", details.faultAction},
+            {"inspectedDate", DateToJson(details.inspectedDate)},
+            {"repairedDate", DateToJson(details.repairedDate)},
+            {"reinspectedDate", DateToJson(details.reinspectedDate)},
+            {"inspectedSet", details.inspectedSet},
+            {"repairedSet", details.repairedSet},
+            {"reinspectedSet", details.reinspectedSet},
+            {"inspectedInitials", details.inspectedInitials},
+            {"repairedInitials", details.repairedInitials},
+            {"reinspectedInitials", details.reinspectedInitials},
+            {"cursorA", details.cursorA},
+            {"cursorB", details.cursorB},
+            {"indoorTemperature", details.indoorTemperature},
+            {"outdoorTemperature", details.outdoorTemperature},
+            {"humidity", details.humidity},
+            {"windSpeed", details.windSpeed},
+            {"pressureDifference", details.pressureDifference},
+            {"materialCondition", details.materialCondition}};
+}
+
+} // namespace
+
+QJsonObject ProjectToJson(const ReportProject& project, double version)
+{
+    QJsonArray selections;
+    for (const InspectionSelection& selection : project.Selections()) {
+        selections.append(SelectionToJson(selection));
+    }
+    QJsonArray details;
+    for (const InspectionDetails& record : project.Details().Records()) {
+        details.append(DetailsToJson(record));
+    }
+    return {
+        {"version", version}, {"title", TitleToJson(project.title)}, {"selections", selections}, {"details", details}};
+}

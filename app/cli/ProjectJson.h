@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QJsonObject>
+
+class ReportProject;
+
+// The whole project as one JSON object, for feeding inspection data into other systems:
+// "version" (as read from the file), "title", "selections" and "details", every field under
+// its own name. Dates are {"status", "value", "iso"}, "iso" being the local date and time to
+// the second, or null when the date is not valid.
+QJsonObject ProjectToJson(const ReportProject& project, double version);

@@ -1,0 +1,267 @@
+#include "ReportCommands.h"
+
+#include "ProjectJson.h"
+
+#include "app/settings/Settings.h"
+#include "app/strings/StringIds.h"
+#include "app/strings/StringSource.h"
+#include "output/CursorChoices.h"
+#include "output/PrintReport.h"
+#include "report/ProjectCheck.h"
+#include "report/ProjectFileIO.h"
+#include "snapshot/ByteView.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <bit>
+#include <charconv>
+#include <iterator>
+#include <optional>
+
+namespace {
+
+constexpr int Done = 0;
+constexpr int FileProblem = 2;
+constexpr int Usage = 64;
+
+struct ReportRequest
+{
+    bool pdf = false;
+    QString outputPath;
+    QString projectPath;
+    std::optional<TemperatureUnit> unit;
+    std::optional<ReportTemplate> reportTemplate;
+};
+
+struct RequestParse
+{
+    std::optional<ReportRequest> request;
+    QString error;
+};
+
+RequestParse Failure(const QString& error)
+{
+    return {std::nullopt, error};
+}
+
+std::optional<TemperatureUnit> UnitNamed(const QString& value)
+{
+    const QString unit = value.toLower();
+    if (unit == QLatin1String("c")) {
+        return TemperatureUnit::Celsius;
+    }
+    if (unit == QLatin1String("f")) {
+        return TemperatureUnit::Fahrenheit;
+    }
+    if (unit == QLatin1String("k")) {
+        return TemperatureUnit::Kelvin;
+    }
+    return std::nullopt;
+}
+
+std::optional<ReportTemplate> TemplateNamed(const QString& value)
+{
+    const QString name = value.toLower();
+    if (name == QLatin1String("maintenance")) {
+        return ReportTemplate::Maintenance;
+    }
+    if (name == QLatin1String("buildings")) {
+        return ReportTemplate::Buildings;
+    }
+    return std::nullopt;
+}
+
+RequestParse ParseReportRequest(const QStringList& arguments)
+{
+    ReportRequest request;
+    request.pdf = arguments.first() == QLatin1String("--pdf");
+    QStringList files;
+    for (int i = 1; i < arguments.size(); ++i) {
+        QString argument = arguments[i];
+        if (!argument.startsWith(QLatin1String("--"))) {
+            files << argument;
+            continue;
+        }
+        QString value;
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (equals >= 0) {
+            value = argument.mid(equals + 1);
+            argument.truncate(equals);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return Failure(QStringLiteral("%1 needs a value").arg(argument));
+        }
+        if (request.pdf && argument == QLatin1String("--unit") && !request.unit) {
+            request.unit = UnitNamed(value);
+            if (!request.unit) {
+                return Failure(QStringLiteral("unknown unit \"%1\" (use c, f or k)").arg(value));
+            }
+        } else if (request.pdf && argument == QLatin1String("--template") && !request.reportTemplate) {
+            request.reportTemplate = TemplateNamed(value);
+            if (!request.reportTemplate) {
+                return Failure(QStringLiteral("unknown template \"%1\" (use maintenance or buildings)").arg(value));
+            }
+        } else {
+            return Failure(QStringLiteral("unexpected option %1").arg(argument));
+        }
+    }
+    if (request.pdf && files.size() != 2) {
+        return Failure(QStringLiteral("--pdf needs an output file and a project file"));
+    }
+    if (!request.pdf && files.size() != 1) {
+        return Failure(QStringLiteral("--export-json needs one project file"));
+    }
+    request.outputPath = request.pdf ? files[0] : QString();
+    request.projectPath = files.last();
+    return {request, {}};
+}
+
+ReportCommandOutcome Failed(const QString& file, const QString& reason)
+{
+    return {FileProblem, QStringLiteral("%1: %2").arg(file, reason)};
+}
+
+QString ReadProblem(ProjectReadError error)
+{
+    switch (error) {
+    case ProjectReadError::CannotOpen:
+        return QStringLiteral("cannot open the project file");
+    case ProjectReadError::CountMismatch:
+        return LoadAppString(StringId::SelectionCountMismatch);
+    case ProjectReadError::Malformed:
+    case ProjectReadError::None:
+        break;
+    }
+    return LoadAppString(StringId::ErrorReadingQvr);
+}
+
+// The version number the file starts with (a little-endian float), as the shortest decimal
+// that reads back as that float: 1.2 rather than 1.2000000476837158.
+double StoredVersion(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0.0;
+    }
+    const auto bits = ByteView(file.read(4), ByteOrder::Little).Read<quint32>(0);
+    if (!bits) {
+        return 0.0;
+    }
+    char text[32];
+    const auto written = std::to_chars(std::begin(text), std::end(text), std::bit_cast<float>(*bits));
+    return QByteArray(text, written.ptr - text).toDouble();
+}
+
+QString ProblemText(const ProjectFileProblem& problem)
+{
+    const int inspection = problem.inspection + 1;
+    switch (problem.kind) {
+    case ProjectFileProblem::EmptySnapshotPath:
+        return QStringLiteral("inspection %1 has no snapshot").arg(inspection);
+    case ProjectFileProblem::SnapshotNotFound:
+        return QStringLiteral("cannot open the snapshot of inspection %1").arg(inspection);
+    case ProjectFileProblem::SnapshotNotReadable:
+        return QStringLiteral("not a valid snapshot file (inspection %1)").arg(inspection);
+    case ProjectFileProblem::SnapshotNoPicture:
+        return QStringLiteral("the snapshot gives no picture (inspection %1)").arg(inspection);
+    case ProjectFileProblem::ImageNotFound:
+        return QStringLiteral("cannot open the visual image of inspection %1").arg(inspection);
+    case ProjectFileProblem::ImageInvalidBitmap:
+        return QStringLiteral("not a valid bitmap file (inspection %1)").arg(inspection);
+    case ProjectFileProblem::ImageUndecodable:
+        break;
+    }
+    return QStringLiteral("the visual image cannot be decoded (inspection %1)").arg(inspection);
+}
+
+struct CommandLineNotifications : ReportNotifications
+{
+    void FileSaved(const QString& path) override { saved = path; }
+    void PrintFailed(int code, const QString& text) override { detail = PrintErrorMessage(code) + ": " + text; }
+
+    QString saved;
+    QString detail;
+};
+
+ReportCommandOutcome WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output)
+{
+    if (project.InspectionCount() == 0) {
+        return Failed(request.projectPath, LoadAppString(StringId::NoReportsSelected));
+    }
+    // The checks of a project load: a report printed without a display cannot show the
+    // notices the program would put on a page.
+    if (const auto problem = CheckProjectFiles(project)) {
+        return Failed(problem->path, ProblemText(*problem));
+    }
+    FillUnsetCursorChoices(project);
+    ReportOptions options;
+    options.unit = request.unit.value_or(TemperatureUnitFromSetting(unsigned(GetTempUnit())));
+    options.reportTemplate = request.reportTemplate.value_or(ReportTemplateFromSetting(GetTemplate()));
+
+    const QFileInfo target(request.outputPath);
+    CommandLineNotifications notifications;
+    if (!PrintReport(target.absolutePath(), target.fileName(), project, options, notifications)) {
+        return {FileProblem, notifications.detail};
+    }
+    output.write(notifications.saved.toUtf8() + '\n');
+    return {};
+}
+
+} // namespace
+
+bool IsReportCommand(const QStringList& arguments)
+{
+    return !arguments.isEmpty() &&
+        (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json"));
+}
+
+ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output)
+{
+    const RequestParse parse = ParseReportRequest(arguments);
+    if (!parse.request) {
+        return {Usage, parse.error};
+    }
+    const ReportRequest& request = *parse.request;
+    ProjectReadResult read = LoadProjectFile(request.projectPath);
+    if (!read.Ok()) {
+        return Failed(request.projectPath, ReadProblem(read.error));
+    }
+    if (request.pdf) {
+        return WritePdf(request, std::move(read.project), output);
+    }
+    const QJsonDocument json(ProjectToJson(read.project, StoredVersion(request.projectPath)));
+    if (output.write(json.toJson(QJsonDocument::Indented)) < 0) {
+        return {FileProblem, QStringLiteral("cannot write to standard output")};
+    }
+    return {Done, {}};
+}
+
+QString ReportUsageText()
+{
+    return QStringLiteral("  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
+                          "                                                  the project's report as a PDF file\n"
+                          "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n");
+}
+
+int RunReportCommandLine(const QStringList& arguments)
+{
+    QTextStream errors(stderr);
+    QFile output;
+    if (!output.open(stdout, QIODevice::WriteOnly)) {
+        errors << "thermreport: cannot write to standard output\n";
+        return FileProblem;
+    }
+    const ReportCommandOutcome outcome = RunReportCommand(arguments, output);
+    output.flush();
+    if (!outcome.error.isEmpty()) {
+        errors << "thermreport: " << outcome.error << '\n';
+    }
+    if (outcome.exitStatus == Usage) {
+        errors << "Usage:\n" << ReportUsageText();
+    }
+    return outcome.exitStatus;
+}

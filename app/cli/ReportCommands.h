@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// The report modes of the command line, which need no display:
+//   --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]
+//   --export-json PROJECT.QVR
+
+// True when the first argument names one of the report modes.
+bool IsReportCommand(const QStringList& arguments);
+
+struct ReportCommandOutcome
+{
+    int exitStatus = 0;
+    QString error; // one line naming the file and the reason; empty when done
+};
+
+// Runs a report mode; what it prints goes to `output`. Unit and template default to the
+// user's settings. On any failure no output file is left behind.
+ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output);
+
+QString ReportUsageText();
+
+// Runs a report mode on the process's standard output and error; the exit status.
+int RunReportCommandLine(const QStringList& arguments);

@@ -1,0 +1,96 @@
+#include "ImageStrip.h"
+
+#include "Arrow.h"
+#include "Picture.h"
+#include "TextPlacement.h"
+
+#include "report/InspectionSelection.h"
+#include "snapshot/ColourValue.h"
+#include "snapshot/cQVX.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace ImageStrip {
+
+QRect OnPage(const QRect& stripRect)
+{
+    const auto scaled = [](int value) { return int(std::lround(value * Scale)); };
+    return QRect(PageOrigin.x() + scaled(stripRect.x()),
+                 PageOrigin.y() + scaled(stripRect.y()),
+                 scaled(stripRect.width()),
+                 scaled(stripRect.height()));
+}
+
+QSize VisualDecodeSize()
+{
+    return OnPage(VisualHalf).size();
+}
+
+namespace {
+
+void DrawThermalHalf(QPainter& painter, const cQVX* snapshot, const QImage& thermal, int cursorA, int cursorB)
+{
+    if (!snapshot || thermal.isNull()) {
+        painter.fillRect(ThermalHalf, Qt::white);
+        return;
+    }
+    // Lossless: the picture is a temperature map whose colours must stay exact; JPEG moves the
+    // colours at palette edges by up to 200 levels and saves next to nothing at 160 x 120.
+    painter.save();
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    painter.drawImage(ThermalHalf, thermal);
+    painter.restore();
+    cQVX::DrawCentreMark(&painter, ThermalHalf);
+    snapshot->DrawMarkerPair(&painter, ThermalHalf, cursorA - 1, cursorB - 1);
+}
+
+void DrawVisualHalf(QPainter& painter, const QString& imagePath)
+{
+    if (imagePath.isEmpty()) {
+        painter.fillRect(VisualHalf, Qt::white);
+        return;
+    }
+    // A picture that does not load leaves the strip's own black.
+    if (const auto picture = LoadPicture(imagePath, {VisualDecodeSize(), false})) {
+        painter.drawImage(VisualHalf, picture->image);
+    }
+}
+
+void DrawStrokes(QPainter& painter, const InspectionSelection& selection)
+{
+    for (const PenStroke& stroke : selection.strokes) {
+        painter.setPen(QPen(
+            QColorFromColourValue(quint32(stroke.colour)), stroke.penSize, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        DrawArrow(painter, QPoint(stroke.startX, stroke.startY), QPoint(stroke.endX, stroke.endY));
+    }
+}
+
+} // namespace
+
+void Draw(QPainter& painter,
+          const cQVX* snapshot,
+          const QImage& thermal,
+          int cursorA,
+          int cursorB,
+          const InspectionSelection& selection,
+          const QString& notice)
+{
+    painter.save();
+    painter.translate(PageOrigin);
+    painter.scale(Scale, Scale);
+    painter.setClipRect(QRect(0, 0, Width, Height), Qt::IntersectClip);
+    painter.fillRect(QRect(0, 0, Width, Height), Qt::black);
+    DrawThermalHalf(painter, snapshot, thermal, cursorA, cursorB);
+    DrawVisualHalf(painter, selection.imagePath);
+    DrawStrokes(painter, selection);
+    painter.restore();
+
+    if (!snapshot || thermal.isNull()) {
+        const QRect half = OnPage(ThermalHalf);
+        DrawPlacedText(painter, half.adjusted(0, half.height() / 2 - 25, 0, 0), notice, Placement::Centre);
+    }
+}
+
+} // namespace ImageStrip

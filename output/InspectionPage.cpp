@@ -1,0 +1,310 @@
+#include "ImageStrip.h"
+#include "PageGeometry.h"
+#include "ReportDate.h"
+#include "ReportLayout.h"
+#include "TemperatureText.h"
+#include "TextPlacement.h"
+
+#include "app/strings/StringIds.h"
+#include "app/strings/StringSource.h"
+#include "report/ReportProject.h"
+#include "snapshot/ColourValue.h"
+#include "snapshot/SnapshotPicture.h"
+#include "snapshot/cQVX.h"
+
+#include <QPainter>
+
+#include <memory>
+
+using PageGeometry::Edges;
+
+// Draws one inspection page; the sections follow the page from top to bottom.
+class InspectionPagePainter
+{
+public:
+    InspectionPagePainter(ReportLayout& layout, QPainter& painter, int inspection)
+        : layout(layout)
+        , painter(painter)
+        , inspection(inspection)
+        , selection(layout.project.SelectionAt(inspection) ? *layout.project.SelectionAt(inspection)
+                                                           : InspectionSelection {})
+        , details(layout.project.DetailsAt(inspection) ? *layout.project.DetailsAt(inspection) : InspectionDetails {})
+        , units(UnitTextsFor(layout.options.unit))
+    { }
+
+    void Draw()
+    {
+        LoadSnapshot();
+        layout.StartPage(painter);
+        layout.DrawPageTitle(painter, InspectionHeading(inspection, details.name));
+        DrawPriority();
+        DrawPeopleAndPlace();
+        DrawSnapshotTimes();
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(100, 680, 2380, 750)),
+                       LoadAppString(StringId::Comment),
+                       Placement::Left);
+        DrawBoxedText(painter, Edges(100, 750, 2380, 1030), details.comment, Placement::Wrapped);
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(326, 1130, 1239, 1200)),
+                       LoadAppString(StringId::ThermalSnapshot),
+                       Placement::Left);
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(1239, 1130, 2380, 1200)),
+                       LoadAppString(StringId::VisualImage),
+                       Placement::Left);
+        ImageStrip::Draw(painter,
+                         snapshot.get(),
+                         thermal,
+                         CursorOrNone(details.cursorA),
+                         CursorOrNone(details.cursorB),
+                         selection,
+                         LoadAppString(StringId::CouldNotOpenQvx));
+        DrawTemperatures();
+        DrawParameters();
+        DrawRepairActions();
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(100, 2980, 1200, 3050)),
+                       LoadAppString(StringId::FaultRecommendedAction),
+                       Placement::Left);
+        DrawBoxedText(painter, Edges(100, 3050, 1200, 3330), details.faultAction, Placement::Wrapped);
+        layout.DrawFooter(painter);
+    }
+
+private:
+    bool Buildings() const { return layout.Buildings(); }
+
+    void LoadSnapshot()
+    {
+        auto loaded = std::make_unique<cQVX>();
+        if (!loaded->Load(selection.snapshotPath) || !loaded->valid) {
+            return;
+        }
+        thermal = RenderPicture(*loaded);
+        if (thermal.isNull()) {
+            return;
+        }
+        switch (layout.options.unit) {
+        case TemperatureUnit::Celsius:
+            loaded->unitCode = loaded->celsiusCode;
+            break;
+        case TemperatureUnit::Fahrenheit:
+            loaded->unitCode = loaded->fahrenheitCode;
+            break;
+        case TemperatureUnit::Kelvin:
+            loaded->unitCode = loaded->kelvinCode;
+            break;
+        }
+        snapshot = std::move(loaded);
+    }
+
+    // A cursor choice names one of the snapshot's markers, or none (0); a choice beyond the
+    // markers the snapshot has counts as none rather than printing an empty marker slot.
+    int CursorOrNone(int cursor) const
+    {
+        if (!snapshot || cursor < 1 || cursor > std::min<int>(snapshot->markerCount, cQVX::MaxMarkers)) {
+            return 0;
+        }
+        return cursor;
+    }
+
+    void DrawPriority()
+    {
+        const QString caption = QStringLiteral("%1\n%2").arg(LoadAppString(StringId::RepairPriority),
+                                                             LoadAppString(StringId::PriorityScale));
+        DrawPlacedText(painter, PageGeometry::Inner(Edges(1840, 100, 2380, 300)), caption, Placement::LeftBottom);
+        const QRect box = Edges(2180, 100, 2380, 250);
+        DrawBox(painter, box);
+        if (details.repairPriority >= 1) {
+            DrawPlacedText(painter, box, QStringLiteral("\n%1").arg(details.repairPriority), Placement::Centre);
+        }
+    }
+
+    void LabelledRow(int left, int middle, int right, int top, int bottom, const QString& label, const QString& value)
+    {
+        DrawBoxedText(painter, Edges(left, top, middle, bottom), label, Placement::Left);
+        DrawBoxedText(painter, Edges(middle, top, right, bottom), value, Placement::Left);
+    }
+
+    void DrawPeopleAndPlace()
+    {
+        if (Buildings()) {
+            LabelledRow(100, 430, 1200, 370, 440, LoadAppString(StringId::Inspector), details.operatorName);
+            LabelledRow(100, 430, 1200, 440, 510, LoadAppString(StringId::Location), details.location);
+            return;
+        }
+        LabelledRow(100, 430, 1200, 300, 370, LoadAppString(StringId::Operator), details.operatorName);
+        LabelledRow(100, 430, 1200, 370, 440, LoadAppString(StringId::Location), details.location);
+        DrawBoxedText(painter, Edges(100, 440, 430, 580), LoadAppString(StringId::Equipment), Placement::Left);
+        DrawBoxedText(painter, Edges(430, 440, 1200, 580), details.equipment, Placement::Wrapped);
+    }
+
+    void DrawSnapshotTimes()
+    {
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(1300, 300, 2380, 370)),
+                       LoadAppString(StringId::Snapshot),
+                       Placement::Left);
+        const int timeBottom = Buildings() ? 510 : 580;
+        LabelledRow(1300,
+                    1840,
+                    2380,
+                    370,
+                    440,
+                    LoadAppString(StringId::Date),
+                    snapshot ? snapshot->CaptureDateText() : QString());
+        LabelledRow(1300,
+                    1840,
+                    2380,
+                    440,
+                    timeBottom,
+                    LoadAppString(StringId::Time),
+                    snapshot ? snapshot->CaptureTimeText() : QString());
+    }
+
+    void CursorRow(int top, int cursor)
+    {
+        const QRect label = Edges(100, top, 430, top + 70);
+        const QRect value = Edges(430, top, 970, top + 70);
+        DrawBox(painter, label);
+        DrawBox(painter, value);
+        if (cursor < 1) {
+            return;
+        }
+        painter.save();
+        painter.setPen(QColorFromColourValue(MarkerColours(cursor - 1).line));
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(label),
+                       QStringLiteral("%1 %2").arg(LoadAppString(StringId::Cursor)).arg(cursor),
+                       Placement::Left);
+        painter.restore();
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(value),
+                       TenthsWithUnit(snapshot->MarkerTemperature(cursor - 1), units.temperature),
+                       Placement::Left);
+    }
+
+    void DrawTemperatures()
+    {
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(100, 2000, 1200, 2070)),
+                       LoadAppString(StringId::TemperatureMeasurements),
+                       Placement::Left);
+        const int cursorA = CursorOrNone(details.cursorA);
+        const int cursorB = CursorOrNone(details.cursorB);
+        CursorRow(2070, cursorA);
+        if (cursorB >= 1) {
+            CursorRow(2140, cursorB);
+        }
+        if (cursorA >= 1 && cursorB >= 1) {
+            LabelledRow(100,
+                        430,
+                        970,
+                        2210,
+                        2280,
+                        LoadAppString(StringId::Difference),
+                        DifferenceWithUnit(snapshot->MarkerDifference(cursorA - 1, cursorB - 1), units.temperature));
+        }
+    }
+
+    QString MaterialConditionText() const
+    {
+        switch (details.materialCondition) {
+        case 1:
+            return LoadAppString(StringId::Good);
+        case 2:
+            return LoadAppString(StringId::Poor);
+        default:
+            return LoadAppString(StringId::NoComment);
+        }
+    }
+
+    void DrawParameters()
+    {
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(1300, 2000, 2380, 2070)),
+                       LoadAppString(StringId::MeasurementParameters),
+                       Placement::Left);
+        const bool buildings = Buildings();
+        const QString emissivity = snapshot ? QString::number(snapshot->emissivity / 100.0, 'f', 2) : QString();
+        const QString reflected = snapshot
+            ? TenthsWithUnit(ReflectedTemperature(snapshot->reflectedTemp, layout.options.unit), units.temperature)
+            : QString();
+        std::vector<std::pair<QString, QString>> rows = {
+            {LoadAppString(StringId::Emissivity), emissivity},
+            {LoadAppString(StringId::ReflectedTemp), reflected},
+            {LoadAppString(buildings ? StringId::Material : StringId::MeasuredLoad), details.measuredLoad},
+            {LoadAppString(buildings ? StringId::MaterialValue : StringId::RatedLoad), details.ratedLoad},
+        };
+        if (buildings) {
+            rows.insert(
+                rows.end(),
+                {{LoadAppString(StringId::MaterialCondition), MaterialConditionText()},
+                 {LoadAppString(StringId::IndoorTemperature), details.indoorTemperature + units.typedTemperature},
+                 {LoadAppString(StringId::OutdoorTemperature), details.outdoorTemperature + units.typedTemperature},
+                 {LoadAppString(StringId::RelativeHumidity), details.humidity + QStringLiteral(" %")},
+                 {LoadAppString(StringId::WindSpeed), details.windSpeed + units.windSpeed},
+                 {LoadAppString(StringId::PressureDifference), details.pressureDifference + QStringLiteral(" bar")}});
+        } else {
+            rows.push_back({LoadAppString(StringId::LoadPercent), details.loadPercent});
+        }
+        int top = 2070;
+        for (const auto& [label, value] : rows) {
+            LabelledRow(1300, 1840, 2380, top, top + 70, label, value);
+            top += 70;
+        }
+    }
+
+    void RepairRow(int top, const QString& action, bool set, const OleDate& date, const QString& initials)
+    {
+        DrawBoxedText(painter, Edges(1300, top, 1660, top + 70), action, Placement::Left);
+        DrawBoxedText(painter,
+                      Edges(1660, top, 2020, top + 70),
+                      set ? FormatReportDate(date, DateForm::Short) : QString(),
+                      Placement::Left);
+        DrawBoxedText(painter, Edges(2020, top, 2380, top + 70), initials, Placement::Left);
+    }
+
+    void DrawRepairActions()
+    {
+        const int top = Buildings() ? 2980 : 2520;
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(1300, top, 2380, top + 70)),
+                       LoadAppString(StringId::RepairAction),
+                       Placement::Left);
+        DrawBoxedText(
+            painter, Edges(1300, top + 70, 1660, top + 140), LoadAppString(StringId::Action), Placement::Left);
+        DrawBoxedText(painter, Edges(1660, top + 70, 2020, top + 140), LoadAppString(StringId::Date), Placement::Left);
+        DrawBoxedText(
+            painter, Edges(2020, top + 70, 2380, top + 140), LoadAppString(StringId::Initials), Placement::Left);
+        RepairRow(top + 140,
+                  LoadAppString(StringId::Inspected),
+                  details.inspectedSet,
+                  details.inspectedDate,
+                  details.inspectedInitials);
+        RepairRow(top + 210,
+                  LoadAppString(StringId::Repaired),
+                  details.repairedSet,
+                  details.repairedDate,
+                  details.repairedInitials);
+        RepairRow(top + 280,
+                  LoadAppString(StringId::Reinspected),
+                  details.reinspectedSet,
+                  details.reinspectedDate,
+                  details.reinspectedInitials);
+    }
+
+    ReportLayout& layout;
+    QPainter& painter;
+    int inspection;
+    InspectionSelection selection;
+    InspectionDetails details;
+    UnitTexts units;
+    std::unique_ptr<cQVX> snapshot;
+    QImage thermal;
+};
+
+void ReportLayout::DrawInspectionPage(QPainter& painter, int inspection)
+{
+    InspectionPagePainter(*this, painter, inspection).Draw();
+}

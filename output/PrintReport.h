@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ReportOptions.h"
+
+#include <QString>
+
+class QIODevice;
+class ReportProject;
+
+// Error codes of a report run, with the messages the user is shown.
+enum class PrintError {
+    TemporaryFile = 1, // "PDF error saving temporary file on printer server"
+    SaveFailed = 3, // "Error saving PDF file"
+    Cancelled = 4 // "PDF print job was cancelled"
+};
+
+// The string-table message of a print error code; empty for a code without one.
+QString PrintErrorMessage(int code);
+
+// Receives the outcome of PrintReport. The report output never shows anything itself; the
+// page that started the run shows the message, the command line prints it.
+class ReportNotifications
+{
+public:
+    virtual ~ReportNotifications() = default;
+    virtual void FileSaved(const QString& path) = 0;
+    // `detail` names the file and the system's reason, for the command line.
+    virtual void PrintFailed(int code, const QString& detail) = 0;
+};
+
+// Draws the whole report (title, contents, inspection and summary pages) as an A4 PDF named
+// `title` onto `device`. False when the PDF could not be started or any write came up short.
+bool WriteReportPdf(QIODevice& device, const QString& title, const ReportProject& project, ReportOptions options);
+
+// Writes the report to folder + fileName. The PDF goes to a temporary file beside the target
+// and replaces it only when complete, so an existing report is never half overwritten.
+// Reports the outcome through `notifications` and returns whether the file was saved.
+bool PrintReport(const QString& folder,
+                 const QString& fileName,
+                 const ReportProject& project,
+                 ReportOptions options,
+                 ReportNotifications& notifications);

@@ -1,0 +1,95 @@
+#include "cli/ProjectJson.h"
+#include "cli/ReportCommands.h"
+
+#include "report/ProjectFileIO.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ReportProject SampleProject()
+{
+    ReportProject project = NewReportProject(QDateTime(QDate(2007, 5, 22), QTime(14, 5, 30)));
+    project.title.logoPath = QStringLiteral("/logos/acme.png");
+    project.title.company = QStringLiteral("Acme");
+    project.title.author = QStringLiteral("Zoë");
+    project.title.generalComments = QStringLiteral("line one\nline two");
+    project.AppendInspection({QStringLiteral("/s/a.qvx"), QStringLiteral("/s/a.jpg"), {{1, 2, 3, 4, 5, 0x00FF00}}});
+    project.AppendInspection({QStringLiteral("/s/b.qvx"), {}, {}});
+    InspectionDetails& details = *project.DetailsAt(0);
+    details.name = QStringLiteral("Pump");
+    details.operatorName = QStringLiteral("Joe");
+    details.repairPriority = 4;
+    details.inspectedSet = true;
+    details.inspectedDate = OleDateFromDateTime(QDateTime(QDate(2007, 6, 1), QTime(8, 0)));
+    details.repairedDate = {39000.5, OleDate::Invalid};
+    details.cursorA = 2;
+    details.materialCondition = 1;
+    details.pressureDifference = QStringLiteral("0.5");
+    return project;
+}
+
+TEST(ProjectJson, EveryFieldUnderItsOwnName)
+{
+    const QJsonObject json = ProjectToJson(SampleProject(), 1.2);
+    EXPECT_EQ(json["version"].toDouble(), 1.2);
+
+    const QJsonObject title = json["title"].toObject();
+    EXPECT_EQ(title.keys().size(), 6);
+    EXPECT_EQ(title["logoPath"].toString(), QStringLiteral("/logos/acme.png"));
+    EXPECT_EQ(title["author"].toString(), QStringLiteral("Zoë"));
+    EXPECT_EQ(title["showDate"].toBool(), true);
+    EXPECT_EQ(title["generalComments"].toString(), QStringLiteral("line one\nline two"));
+    EXPECT_EQ(title["date"].toObject()["iso"].toString(), QStringLiteral("2007-05-22T14:05:30"));
+    EXPECT_EQ(title["date"].toObject()["status"].toInt(), 0);
+
+    const QJsonArray selections = json["selections"].toArray();
+    ASSERT_EQ(selections.size(), 2);
+    const QJsonObject stroke = selections[0].toObject()["strokes"].toArray()[0].toObject();
+    EXPECT_EQ(
+        stroke,
+        (QJsonObject {{"startX", 1}, {"startY", 2}, {"endX", 3}, {"endY", 4}, {"penSize", 5}, {"colour", 0xFF00}}));
+    EXPECT_EQ(selections[1].toObject()["imagePath"].toString(), QString());
+    EXPECT_TRUE(selections[1].toObject()["strokes"].toArray().isEmpty());
+
+    const QJsonArray details = json["details"].toArray();
+    ASSERT_EQ(details.size(), 2);
+    const QJsonObject first = details[0].toObject();
+    EXPECT_EQ(first.keys().size(), 27);
+    EXPECT_EQ(first["operator"].toString(), QStringLiteral("Joe"));
+    EXPECT_EQ(first["repairPriority"].toInt(), 4);
+    EXPECT_EQ(first["cursorA"].toInt(), 2);
+    EXPECT_EQ(first["cursorB"].toInt(), -1);
+    EXPECT_EQ(first["materialCondition"].toInt(), 1);
+    EXPECT_EQ(first["pressureDifference"].toString(), QStringLiteral("0.5"));
+    EXPECT_EQ(first["inspectedSet"].toBool(), true);
+    EXPECT_EQ(first["inspectedDate"].toObject()["iso"].toString(), QStringLiteral("2007-06-01T08:00:00"));
+    const QJsonObject invalid = first["repairedDate"].toObject();
+    EXPECT_EQ(invalid["status"].toInt(), 1);
+    EXPECT_EQ(invalid["value"].toDouble(), 39000.5);
+    EXPECT_TRUE(invalid["iso"].isNull());
+}
+
+TEST(ProjectJson, CommandPrintsTheProjectReadFromItsFile)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("p.QVR"));
+    ASSERT_TRUE(SaveProjectFile(path, SampleProject()).ok);
+    QByteArray printed;
+    QBuffer output(&printed);
+    output.open(QIODevice::WriteOnly);
+    const ReportCommandOutcome outcome = RunReportCommand({QStringLiteral("--export-json"), path}, output);
+    ASSERT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(printed, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    EXPECT_EQ(document.object()["version"].toDouble(), 1.2);
+    EXPECT_EQ(document.object(), ProjectToJson(SampleProject(), 1.2));
+}
+
+} // namespace

@@ -1,0 +1,220 @@
+#include "cli/ReportCommands.h"
+
+#include "app/settings/Settings.h"
+#include "report/ProjectFileIO.h"
+#include "snapshot/cQVX.h"
+#include "tools/samplegen/SnapshotWriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString PdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+class ReportCommands : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("VORNEX"), QStringLiteral("Brenmor Report Writer")).clear();
+        QSettings(QStringLiteral("Vornex"), QStringLiteral("Brenmor Report Writer")).clear();
+        SnapshotFileFields fields;
+        std::vector<qint32> raw(cQVX::Width * cQVX::Height);
+        for (size_t i = 0; i < raw.size(); ++i) {
+            raw[i] = 200 + int(i % 160);
+        }
+        fields.pixelStream = EncodePixelStream(raw);
+        fields.markers = {{10, 10, 95}, {150, 100, 95}, {80, 60, 95}};
+        snapshotPath = Write(QStringLiteral("a.qvx"), WriteSnapshotFile(fields));
+
+        project = NewReportProject(QDateTime(QDate(2007, 5, 22), QTime(9, 0)));
+        project.title.company = QStringLiteral("Acme");
+        project.AppendInspection({snapshotPath, {}, {{10, 10, 50, 50, 2, 0xFF}}});
+        project.DetailsAt(0)->name = QStringLiteral("Pump");
+        projectPath = folder.filePath(QStringLiteral("p.QVR"));
+        ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    ReportCommandOutcome Run(const QStringList& arguments)
+    {
+        printed.clear();
+        QBuffer output(&printed);
+        output.open(QIODevice::WriteOnly);
+        return RunReportCommand(arguments, output);
+    }
+
+    QTemporaryDir folder;
+    QString snapshotPath;
+    QString projectPath;
+    ReportProject project;
+    QByteArray printed;
+};
+
+TEST_F(ReportCommands, WritesThePdfAndPrintsItsPath)
+{
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    const ReportCommandOutcome outcome = Run({QStringLiteral("--pdf"), pdf, projectPath});
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    EXPECT_EQ(printed, pdf.toUtf8() + '\n');
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Thermography Inspection Report")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Inspection 1 - Pump")));
+    // Cursors never chosen are filled as the Generate command does: 1 and 2.
+    EXPECT_TRUE(text.contains(QStringLiteral("Cursor 1 ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Cursor 2 ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("°C")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Page 4 of 4")));
+}
+
+TEST_F(ReportCommands, UnitAndTemplateComeFromTheSettingsUnlessGiven)
+{
+    ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
+    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    QString text = PdfText(pdf);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Building Inspection Report")));
+    EXPECT_TRUE(text.contains(QStringLiteral("°F")));
+
+    ASSERT_EQ(Run({QStringLiteral("--pdf"),
+                   pdf,
+                   projectPath,
+                   QStringLiteral("--unit=k"),
+                   QStringLiteral("--template"),
+                   QStringLiteral("maintenance")})
+                  .exitStatus,
+              0);
+    text = PdfText(pdf);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Thermography Inspection Report")));
+    EXPECT_TRUE(text.contains(QStringLiteral(" K ")));
+    EXPECT_FALSE(text.contains(QStringLiteral("°F")));
+}
+
+struct FailureCase
+{
+    const char* name;
+    int exitStatus;
+    const char* message;
+    std::function<QStringList(const QString& pdf, const QString& project, const QTemporaryDir& folder)> arguments;
+};
+
+void PrintTo(const FailureCase& failure, std::ostream* out)
+{
+    *out << failure.name;
+}
+
+class ReportCommandFailures : public ReportCommands, public testing::WithParamInterface<FailureCase>
+{
+};
+
+TEST_P(ReportCommandFailures, OneLineNamingTheProblemAndNoOutputFile)
+{
+    const FailureCase& failure = GetParam();
+    Write(QStringLiteral("junk.QVR"), QByteArray(3, '\x01'));
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    const ReportCommandOutcome outcome = Run(failure.arguments(pdf, projectPath, folder));
+    EXPECT_EQ(outcome.exitStatus, failure.exitStatus);
+    EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(failure.message))) << outcome.error.toStdString();
+    EXPECT_FALSE(outcome.error.contains(QLatin1Char('\n')));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(printed.isEmpty());
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("out.pdf*")}, QDir::Files), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs,
+    ReportCommandFailures,
+    testing::Values(
+        FailureCase {"missingProject",
+                     2,
+                     "none.QVR: cannot open",
+                     [](const QString& pdf, const QString&, const QTemporaryDir& folder) {
+                         return QStringList {QStringLiteral("--pdf"), pdf, folder.filePath(QStringLiteral("none.QVR"))};
+                     }},
+        FailureCase {"unreadableProject",
+                     2,
+                     "junk.QVR: Error reading QVR file",
+                     [](const QString& pdf, const QString&, const QTemporaryDir& folder) {
+                         return QStringList {QStringLiteral("--pdf"), pdf, folder.filePath(QStringLiteral("junk.QVR"))};
+                     }},
+        FailureCase {"missingSnapshot",
+                     2,
+                     "a.qvx: cannot open the snapshot of inspection 1",
+                     [](const QString& pdf, const QString& project, const QTemporaryDir& folder) {
+                         QFile::remove(folder.filePath(QStringLiteral("a.qvx")));
+                         return QStringList {QStringLiteral("--pdf"), pdf, project};
+                     }},
+        FailureCase {"brokenSnapshot",
+                     2,
+                     "a.qvx: not a valid snapshot file",
+                     [](const QString& pdf, const QString& project, const QTemporaryDir& folder) {
+                         QFile file(folder.filePath(QStringLiteral("a.qvx")));
+                         file.open(QIODevice::WriteOnly);
+                         file.write("not a snapshot");
+                         return QStringList {QStringLiteral("--pdf"), pdf, project};
+                     }},
+        FailureCase {"outputFolderMissing",
+                     2,
+                     "Error saving PDF file",
+                     [](const QString&, const QString& project, const QTemporaryDir& folder) {
+                         return QStringList {
+                             QStringLiteral("--pdf"), folder.filePath(QStringLiteral("no/such/out.pdf")), project};
+                     }},
+        FailureCase {"noProjectGiven",
+                     64,
+                     "needs an output file and a project file",
+                     [](const QString& pdf, const QString&, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--pdf"), pdf};
+                     }},
+        FailureCase {"unknownUnit",
+                     64,
+                     "unknown unit",
+                     [](const QString& pdf, const QString& project, const QTemporaryDir&) {
+                         return QStringList {
+                             QStringLiteral("--pdf"), pdf, project, QStringLiteral("--unit"), QStringLiteral("x")};
+                     }},
+        FailureCase {"unknownTemplate",
+                     64,
+                     "unknown template",
+                     [](const QString& pdf, const QString& project, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--pdf"), pdf, project, QStringLiteral("--template=x")};
+                     }},
+        FailureCase {"unitForJson",
+                     64,
+                     "unexpected option --unit",
+                     [](const QString&, const QString& project, const QTemporaryDir&) {
+                         return QStringList {
+                             QStringLiteral("--export-json"), project, QStringLiteral("--unit"), QStringLiteral("c")};
+                     }}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST(ReportCommandNames, OnlyTheReportModes)
+{
+    EXPECT_TRUE(IsReportCommand({QStringLiteral("--pdf")}));
+    EXPECT_TRUE(IsReportCommand({QStringLiteral("--export-json"), QStringLiteral("x")}));
+    EXPECT_FALSE(IsReportCommand({QStringLiteral("--info"), QStringLiteral("--pdf")}));
+    EXPECT_FALSE(IsReportCommand({}));
+}
+
+} // namespace

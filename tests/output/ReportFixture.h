@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ReportOptions.h"
+
+#include "report/ReportProject.h"
+#include "tools/samplegen/SnapshotWriter.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Files and projects for the report tests: synthetic snapshots and photos in a temporary
+// folder, reports written as real PDF files, and what poppler's tools read back from them.
+class ReportFixture
+{
+public:
+    ReportFixture();
+
+    QString Folder() const { return folder.path(); }
+    QString PathOf(const QString& name) const { return folder.filePath(name); }
+
+    // A snapshot with a temperature gradient and markers at the given sensor positions.
+    QString WriteSnapshot(const QString& name, std::vector<SnapshotMarker> markers = {{40, 30, 95}, {120, 90, 95}});
+    QString WriteFile(const QString& name, const QByteArray& bytes);
+    QString WritePhoto(const QString& name, QSize size, QColor colour, const char* format = "JPEG");
+
+    // n inspections on the same snapshot, named "Item 1", "Item 2", ... with filled data.
+    ReportProject Project(int inspections, const QString& snapshotPath, const QString& imagePath = {});
+
+    // Writes the report to `name` in the folder; the path, or empty when it failed.
+    QString WriteReport(const QString& name, const ReportProject& project, ReportOptions options = {});
+
+private:
+    QTemporaryDir folder;
+};
+
+// What poppler-utils read from a PDF file.
+struct PdfFacts
+{
+    int pages = 0;
+    QString pageSize;
+    QString title;
+    QStringList pageTexts; // pdftotext of each page, 1-based page i at index i - 1
+    QStringList fonts; // pdffonts rows after the header
+};
+
+PdfFacts ReadPdf(const QString& path);
+
+// One page rendered by pdftoppm at the given resolution.
+QImage RenderPdfPage(const QString& path, int page, int dotsPerInch);
+
+// Text with every run of white space made one blank, for comparing extracted text.
+QString Simplified(const QString& text);

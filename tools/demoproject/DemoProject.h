@@ -1,0 +1,10 @@
+#pragma once
+
+#include "report/ReportProject.h"
+
+#include <QDir>
+
+// The demo report: one inspection per snapshot in the examples folder (in name order), each
+// paired with the photo of the same base name (.jpg or .bmp), with filled-in inspection data,
+// pen strokes and absolute paths, so the project opens from any working folder.
+ReportProject BuildDemoProject(const QDir& examples);
