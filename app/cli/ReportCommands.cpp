@@ -147,7 +147,8 @@ double StoredVersion(const QString& path)
     if (!file.open(QIODevice::ReadOnly)) {
         return 0.0;
     }
-    const auto bits = ByteView(file.read(4), ByteOrder::Little).Read<quint32>(0);
+    const QByteArray start = file.read(4);
+    const auto bits = ByteView(start, ByteOrder::Little).Read<quint32>(0);
     if (!bits) {
         return 0.0;
     }
