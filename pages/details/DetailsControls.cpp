@@ -80,11 +80,11 @@ void DetailsDlg::BuildControls()
 
 void DetailsDlg::BuildImageStrip()
 {
-    positionText = PlaceLabel(this, QStringLiteral("positionText"), {108, 8, 300, 20});
+    positionText = PlaceLabel(this, QStringLiteral("positionText"), {108, 2, 300, 20});
     previousButton = Place(
-        new QPushButton(LoadAppString(StringId::Previous), this), QStringLiteral("previousButton"), {108, 32, 110, 26});
+        new QPushButton(LoadAppString(StringId::Previous), this), QStringLiteral("previousButton"), {108, 22, 110, 26});
     nextButton =
-        Place(new QPushButton(LoadAppString(StringId::Next), this), QStringLiteral("nextButton"), {226, 32, 110, 26});
+        Place(new QPushButton(LoadAppString(StringId::Next), this), QStringLiteral("nextButton"), {226, 22, 110, 26});
     generateButton = Place(new cColourButton(this), QStringLiteral("generateButton"), {650, 12, 310, 46});
     generateButton->SetColour(LightGreen);
     generateButton->SetCaption(LoadAppString(StringId::GeneratePdfReport));
@@ -144,7 +144,7 @@ void DetailsDlg::BuildTextFields()
 
 void DetailsDlg::BuildDateRows()
 {
-    constexpr int top = 540;
+    constexpr int top = 566;
     PlaceLabel(this, QStringLiteral("noDateHeading"), Row(268, 0, 70, top - 24), StringId::NoDate);
     PlaceLabel(this, QStringLiteral("initialsHeading"), Row(340, 0, 80, top - 24), StringId::Initials);
     const unsigned labels[] = {StringId::Inspected, StringId::Repaired, StringId::Reinspected};
@@ -157,6 +157,7 @@ void DetailsDlg::BuildDateRows()
         row.picker = Place(new QDateTimeEdit(this), name + QStringLiteral("Picker"), Row(136, index, 126, top));
         row.picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
         row.picker->setCalendarPopup(true);
+        row.picker->setDateTime(QDateTime::currentDateTime());
         row.noDate = Place(new QRadioButton(this), name + QStringLiteral("NoDate"), Row(280, index, 22, top));
         row.initials = PlaceEdit(this, name + QStringLiteral("Initials"), Row(340, index, 80, top), InitialsLimit);
         // The two choices of a row exclude each other, and only each other.

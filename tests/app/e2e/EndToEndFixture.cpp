@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTest>
@@ -146,5 +147,14 @@ void EndToEndFixture::Screenshot(const QString& name)
 {
     QDir shots(QStringLiteral(THERMREPORT_BINARY_DIR));
     shots.mkpath(QStringLiteral("screenshots"));
-    app->MainFrame()->grab().save(shots.filePath(QStringLiteral("screenshots/%1.png").arg(name)));
+    // The whole sheet of pages, whatever part of it the window shows.
+    app->MainFrame()->View()->Sheet()->grab().save(shots.filePath(QStringLiteral("screenshots/%1.png").arg(name)));
+}
+
+void EndToEndFixture::KeepReport(const QString& path)
+{
+    const QDir shots(QStringLiteral(THERMREPORT_BINARY_DIR "/screenshots"));
+    const QString copy = shots.filePath(QFileInfo(path).fileName());
+    QFile::remove(copy);
+    QFile::copy(path, copy);
 }

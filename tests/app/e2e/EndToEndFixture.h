@@ -45,6 +45,8 @@ protected:
     static QString PdfText(const QString& path);
     // A picture of the main window for people to look at, under the build folder.
     void Screenshot(const QString& name);
+    // A copy of a generated report beside the screenshots.
+    static void KeepReport(const QString& path);
 
     std::unique_ptr<CQvxReportWriterApp> app;
     QTemporaryDir temporary;

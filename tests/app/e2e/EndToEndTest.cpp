@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -53,12 +54,19 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     ChooseSampleFolders();
     ASSERT_EQ(ImageSelect()->RowCount(), 9);
     ASSERT_EQ(Project().InspectionCount(), 9);
+    // Refresh lists the folder's bitmaps before its JPEG files, and "<< Add All" pairs in list order.
+    const QDir examples(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"));
+    const QStringList images = examples.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name) +
+        examples.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
     for (int row = 0; row < 9; ++row) {
-        ASSERT_FALSE(Project().SelectionAt(row)->imagePath.isEmpty()) << row;
+        EXPECT_EQ(QFileInfo(Project().SelectionAt(row)->imagePath).fileName(), images.value(row)) << row;
     }
     Screenshot("image-select-maintenance");
 
     ShowTab(0);
+    chosenFiles.push_back(examples.filePath("pump-coupling.jpg"));
+    Click(Title(), "setImageButton");
+    EXPECT_EQ(Project().title.logoPath, examples.filePath("pump-coupling.jpg"));
     Type(Title(), "companyEdit", "Northwind Power");
     Type(Title(), "authorEdit", "E. Tester");
     Type(Title(), "generalCommentsEdit", "Annual survey of the switch room.");
@@ -117,6 +125,7 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     const QString pdfPath = folder.filePath("survey.pdf");
     chosenFiles.push_back(pdfPath);
     Click(details, "generateButton");
+    KeepReport(pdfPath);
     const QString text = PdfText(pdfPath);
     EXPECT_TRUE(text.contains("Thermography Inspection Report")) << text.left(400).toStdString();
     EXPECT_TRUE(text.contains("Northwind Power"));
@@ -158,6 +167,7 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     const QString buildingsPdf = folder.filePath("building.pdf");
     chosenFiles.push_back(buildingsPdf);
     Click(details, "generateButton");
+    KeepReport(buildingsPdf);
     const QString buildingText = PdfText(buildingsPdf);
     EXPECT_TRUE(buildingText.contains("Building Inspection Report")) << buildingText.left(400).toStdString();
     EXPECT_TRUE(buildingText.contains("Fuse holder F3"));
