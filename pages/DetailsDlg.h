@@ -61,10 +61,7 @@ public:
     void ClearStrokes();
     void SetUnit(int unit);
 
-    int Unit() const { return unit; }
-    int PenSize() const { return penSize; }
     quint32 PenColour() const { return penColour; }
-    int Template() const { return reportTemplate; }
     bool Buildings() const { return reportTemplate == 1; }
 
 protected:
@@ -120,7 +117,7 @@ private:
     void ShowCursorTemperature(QComboBox* list, cColourEdit* field);
 
     // Strokes.
-    bool TakePenSize();
+    void TakePenSize();
     void RefreshStrokes();
 
     CQvxReportWriterDoc* document;

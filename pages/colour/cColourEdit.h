@@ -27,7 +27,6 @@ public:
     // Typing and pasting stop at `limit` characters, a line break counting two; 0 for no limit.
     // A longer text given to SetText is kept whole.
     void SetLimitText(int limit);
-    int LimitText() const { return limit; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -43,15 +43,14 @@ void DetailsDlg::mouseReleaseEvent(QMouseEvent* event)
     RefreshStrokes();
 }
 
-bool DetailsDlg::TakePenSize()
+void DetailsDlg::TakePenSize()
 {
     // The up-down box may have been emptied by typing; then the size stays as it was.
     if (penSizeEdit->cleanText().isEmpty()) {
         MessageBoxId(StringId::PleaseEnterInteger, IconExclamation, ButtonsOk);
-        return false;
+        return;
     }
     penSize = penSizeEdit->value();
-    return true;
 }
 
 void DetailsDlg::UndoStroke()

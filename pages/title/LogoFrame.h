@@ -14,7 +14,6 @@ public:
     // The logo and its size in screen pixels; a null image for none.
     void SetLogo(const QImage& picture, const QSize& pixels);
     void ClearLogo();
-    const QImage& Logo() const { return logo; }
     QSize LogoPixels() const { return logoPixels; }
     // Where the logo is drawn, relative to the inside of the frame; empty without a logo.
     QRect LogoRect() const;

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -61,6 +62,21 @@ TEST_F(DetailsReport, UnsetCursorsAreFilledAndKeptInTheSavedProject)
     ASSERT_TRUE(loaded.Ok());
     EXPECT_EQ(loaded.project.DetailsAt(1)->cursorA, 1);
     EXPECT_EQ(loaded.project.DetailsAt(1)->cursorB, 2);
+}
+
+TEST_F(DetailsReport, WindowKeepsProcessingEventsWhileTheReportIsWritten)
+{
+    for (int i = 0; i < 3; ++i) {
+        AddInspection(2);
+    }
+    Open();
+    bool handled = false;
+    QTimer::singleShot(0, page.get(), [&handled] { handled = true; });
+    dialogs.ChooseNextFile(folder.filePath("busy.pdf"));
+    Child<QPushButton>("generateButton")->click();
+    // Nothing ran the event loop after the click: the timer fired during the run.
+    EXPECT_TRUE(handled);
+    EXPECT_TRUE(QFile::exists(folder.filePath("busy.pdf")));
 }
 
 TEST_F(DetailsReport, FailedWriteShowsTheSaveError)

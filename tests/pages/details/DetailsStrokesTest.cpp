@@ -56,6 +56,37 @@ TEST_F(DetailsStrokes, StrokeIsDrawnInThePenColourOverTheImageStrip)
     EXPECT_EQ(inside.pixelColor(450, 20), QColor(Qt::white));
 }
 
+TEST_F(DetailsStrokes, ClickingTheSwatchOpensTheChooserOnce)
+{
+    AddInspection(2);
+    Open();
+    int asked = 0;
+    SetColourChooserHandler([&asked](quint32 initial) {
+        ++asked;
+        EXPECT_EQ(initial, 0x00FF00u);
+        return std::optional<quint32>();
+    });
+    QTest::mouseClick(Child<cColourEdit>("penColourSwatch")->viewport(), Qt::LeftButton);
+    SetColourChooserHandler({});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(page->PenColour(), 0x00FF00u);
+}
+
+TEST_F(DetailsStrokes, EmptiedPenSizeKeepsThePreviousSize)
+{
+    AddInspection(2);
+    Open();
+    auto* size = Child<QSpinBox>("penSizeEdit");
+    size->setFocus();
+    size->selectAll();
+    QTest::keyClick(size, Qt::Key_Backspace);
+    Drag({200, 150}, {300, 150});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Please enter an integer.");
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(Strokes()[0].penSize, 2);
+}
+
 TEST_F(DetailsStrokes, PressOutsideTheStripAddsNothing)
 {
     AddInspection(2);
