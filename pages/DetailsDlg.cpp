@@ -1,12 +1,174 @@
 #include "pages/DetailsDlg.h"
 
+#include "app/gui/CQvxReportWriterDoc.h"
+#include "app/gui/MessageBox.h"
+#include "app/settings/Settings.h"
+#include "app/settings/SettingsMessages.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "pages/colour/ColourChooser.h"
+#include "pages/colour/cColourButton.h"
+#include "pages/colour/cColourEdit.h"
+#include "pages/controls/LimitedLineEdit.h"
+#include "pages/details/ImageArea.h"
+#include "snapshot/cQVX.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 
 DetailsDlg::DetailsDlg(CQvxReportWriterDoc* document, QWidget* parent)
     : QWidget(parent)
     , document(document)
     , caption(LoadAppString(StringId::InspectionData))
+    , reportTemplate(GetTemplate() == 1 ? 1 : 0)
+    , unit(GetTempUnit())
 {
     setObjectName(QStringLiteral("DetailsDlg"));
+    BuildControls();
+    ConnectControls();
+    connect(document, &CQvxReportWriterDoc::ProjectReplaced, this, &DetailsDlg::OnProjectReplaced);
+    connect(document, &CQvxReportWriterDoc::GatherForSaving, this, &DetailsDlg::StoreInspection);
+    UpdatePositionText();
+}
+
+DetailsDlg::~DetailsDlg()
+{
+    SetTempUnit(unit);
+}
+
+void DetailsDlg::ConnectControls()
+{
+    connect(previousButton, &QPushButton::clicked, this, &DetailsDlg::Previous);
+    connect(nextButton, &QPushButton::clicked, this, &DetailsDlg::Next);
+    connect(generateButton, &QPushButton::clicked, this, &DetailsDlg::GenerateReport);
+    connect(changeButton, &QPushButton::clicked, this, &DetailsDlg::ChangePenColour);
+    connect(undoButton, &QPushButton::clicked, this, &DetailsDlg::UndoStroke);
+    connect(clearButton, &QPushButton::clicked, this, &DetailsDlg::ClearStrokes);
+    connect(unitList, &QComboBox::activated, this, &DetailsDlg::SetUnit);
+    connect(cursorListA, &QComboBox::activated, this, &DetailsDlg::OnCursorChanged);
+    connect(cursorListB, &QComboBox::activated, this, &DetailsDlg::OnCursorChanged);
+    for (DateRow& row : dateRows) {
+        connect(row.given, &QRadioButton::clicked, this, [this, &row] { SetDateGiven(row, true); });
+        connect(row.noDate, &QRadioButton::clicked, this, [this, &row] { SetDateGiven(row, false); });
+    }
+    for (LimitedLineEdit* edit : {nameEdit, operatorEdit, locationEdit, equipmentEdit}) {
+        connect(edit, &QLineEdit::textChanged, this, &DetailsDlg::ColourCheckedFields);
+    }
+    connect(commentEdit, &cColourEdit::textChanged, this, &DetailsDlg::ColourCheckedFields);
+    connect(faultEdit, &cColourEdit::textChanged, this, &DetailsDlg::ColourCheckedFields);
+    // The swatch opens the chooser as the focus reaches it, as clicking it would.
+    penColourSwatch->installEventFilter(this);
+}
+
+void DetailsDlg::Previous()
+{
+    const int count = Project().InspectionCount();
+    if (count < 2) {
+        return;
+    }
+    StoreInspection();
+    const int position = Project().CurrentPosition();
+    Project().SetCurrentPosition(position <= 1 ? count : position - 1);
+    ShowInspection();
+}
+
+void DetailsDlg::Next()
+{
+    const int count = Project().InspectionCount();
+    if (count < 2) {
+        return;
+    }
+    StoreInspection();
+    const int position = Project().CurrentPosition();
+    Project().SetCurrentPosition(position >= count ? 1 : position + 1);
+    ShowInspection();
+}
+
+void DetailsDlg::ShowFirstAfterLoad()
+{
+    Project().SetCurrentPosition(Project().InspectionCount() > 0 ? 1 : 0);
+    ShowInspection();
+}
+
+void DetailsDlg::OnProjectReplaced()
+{
+    controlsShowRecord = false;
+    // A project without a file is a new one.
+    if (document->documentPath().isEmpty()) {
+        ResetPage();
+    } else {
+        ShowFirstAfterLoad();
+    }
+}
+
+void DetailsDlg::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous()) {
+        return;
+    }
+    if (Project().CurrentPosition() == 0 && Project().InspectionCount() > 0) {
+        Project().SetCurrentPosition(1);
+    }
+    ShowInspection();
+}
+
+void DetailsDlg::hideEvent(QHideEvent* event)
+{
+    // Leaving the page keeps what was typed: the next visit shows the stored record again.
+    if (!event->spontaneous()) {
+        StoreInspection();
+        controlsShowRecord = false;
+    }
+    QWidget::hideEvent(event);
+}
+
+void DetailsDlg::ChangePenColour()
+{
+    if (const auto chosen = ChooseColour(this, penColour)) {
+        penColour = *chosen;
+        penColourSwatch->SetBkColour(penColour);
+    }
+}
+
+void DetailsDlg::SetUnit(int chosen)
+{
+    unit = chosen;
+    if (unitList->currentIndex() != chosen) {
+        unitList->setCurrentIndex(chosen);
+    }
+    UpdateUnitLabels();
+    if (!ShownRecord()) {
+        return;
+    }
+    if (!LoadShownSnapshot()) {
+        MessageBoxId(StringId::CouldNotOpenQvx, IconError, ButtonsOk);
+        return;
+    }
+    ShowMeasurements();
+}
+
+bool DetailsDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == penColourSwatch && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Only the user's own move: the focus coming back from the chooser must not reopen it.
+        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            ChangePenColour();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DetailsDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

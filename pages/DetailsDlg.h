@@ -1,23 +1,183 @@
 #pragma once
 
+#include "pages/details/StrokeTracker.h"
+
+#include <QImage>
 #include <QWidget>
 
-class CQvxReportWriterDoc;
+#include <array>
+#include <memory>
 
-// The "Inspection Data" page, hosted as a tab of the main window's view. For now only the hosted, empty
-// page with its caption: the page's controls and its part of the project (the data of each inspection) come next.
+class CQvxReportWriterDoc;
+class ImageArea;
+class LimitedLineEdit;
+class QButtonGroup;
+class QComboBox;
+class QDateTimeEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class ReportProject;
+class cColourButton;
+class cColourEdit;
+class cQVX;
+struct InspectionDetails;
+
+// The "Inspection Data" page: one inspection at a time, its snapshot and visual image with the
+// strokes drawn over them, the temperatures at two chosen cursors, and the typed-in inspection
+// data. The records are the open project's details; the page shows the one at the project's
+// current position and stores the controls back into it.
 class DetailsDlg : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit DetailsDlg(CQvxReportWriterDoc* document, QWidget* parent = nullptr);
+    // The temperature unit becomes the setting of the next run.
+    ~DetailsDlg() override;
 
     // The tab caption, from the string table in the language in use.
     QString Caption() const { return caption; }
     CQvxReportWriterDoc* Document() const { return document; }
 
+    // The controls into the record at the current position. Nothing happens when there is no such
+    // record or the controls do not show it.
+    void StoreInspection();
+    // Shows the record at the current position; with none, the controls are emptied.
+    void ShowInspection();
+    // After a project was loaded: the first inspection, if any.
+    void ShowFirstAfterLoad();
+    // A new project: empty controls, no inspection.
+    void ResetPage();
+
+    // The page's commands, as its buttons run them.
+    void Previous();
+    void Next();
+    void GenerateReport();
+    void ChangePenColour();
+    void UndoStroke();
+    void ClearStrokes();
+    void SetUnit(int unit);
+
+    quint32 PenColour() const { return penColour; }
+    bool Buildings() const { return reportTemplate == 1; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct DateRow
+    {
+        QLabel* label = nullptr;
+        QRadioButton* given = nullptr;
+        QDateTimeEdit* picker = nullptr;
+        QRadioButton* noDate = nullptr;
+        LimitedLineEdit* initials = nullptr;
+    };
+    enum DateRowIndex { InspectedRow, RepairedRow, ReinspectedRow };
+
+    // Building the page (DetailsControls.cpp).
+    void BuildControls();
+    void BuildImageStrip();
+    void BuildTextFields();
+    void BuildDateRows();
+    void BuildMeasurementPanel();
+    void BuildBuildingFields();
+    void ConnectControls();
+    void ShowTemplate();
+    void UpdateUnitLabels();
+
+    // The project's records (DetailsRecord.cpp).
+    ReportProject& Project() const;
+    InspectionDetails* ShownRecord() const;
+    void UpdatePositionText();
+    void LoadShownPictures();
+    void EmptyControls();
+    void PutRecordTexts(const InspectionDetails& record);
+    void PutRecordChoices(const InspectionDetails& record);
+    void TakeRecordTexts(InspectionDetails& record) const;
+    void TakeRecordChoices(InspectionDetails& record) const;
+    void ColourCheckedFields();
+    void SetDateGiven(DateRow& row, bool given);
+    void OnProjectReplaced();
+
+    // Measurements (DetailsMeasurements.cpp).
+    bool LoadShownSnapshot();
+    void FillCursorLists(const InspectionDetails& record);
+    void ShowMeasurements();
+    void OnCursorChanged();
+    void ShowCursorTemperature(QComboBox* list, cColourEdit* field);
+
+    // Strokes.
+    void TakePenSize();
+    void RefreshStrokes();
+
     CQvxReportWriterDoc* document;
     QString caption;
+    int reportTemplate;
+    int unit;
+    int penSize = 2;
+    quint32 penColour = 0x00FF00;
+    StrokeTracker strokeTracker;
+    // The controls hold the record shown at `shownPosition` of `shownCount` inspections; they are
+    // stored only while the project still has that position and count, so that rows added or
+    // removed meanwhile never receive another record's values.
+    bool controlsShowRecord = false;
+    int shownPosition = 0;
+    int shownCount = 0;
+    std::unique_ptr<cQVX> snapshot;
+    QImage snapshotPicture;
+    QImage visualImage;
+
+    QLabel* positionText = nullptr;
+    QPushButton* previousButton = nullptr;
+    QPushButton* nextButton = nullptr;
+    cColourButton* generateButton = nullptr;
+    ImageArea* imageArea = nullptr;
+
+    LimitedLineEdit* nameEdit = nullptr;
+    QLabel* operatorLabel = nullptr;
+    LimitedLineEdit* operatorEdit = nullptr;
+    LimitedLineEdit* locationEdit = nullptr;
+    QLabel* equipmentLabel = nullptr;
+    LimitedLineEdit* equipmentEdit = nullptr;
+    cColourEdit* commentEdit = nullptr;
+    QLabel* measuredLoadLabel = nullptr;
+    LimitedLineEdit* measuredLoadEdit = nullptr;
+    QLabel* ratedLoadLabel = nullptr;
+    LimitedLineEdit* ratedLoadEdit = nullptr;
+    QLabel* loadPercentLabel = nullptr;
+    LimitedLineEdit* loadPercentEdit = nullptr;
+    QComboBox* materialList = nullptr;
+    QComboBox* priorityList = nullptr;
+    cColourEdit* faultEdit = nullptr;
+    std::array<DateRow, 3> dateRows;
+
+    std::array<QWidget*, 15> buildingControls {};
+    std::array<LimitedLineEdit*, 5> buildingEdits {};
+    QLabel* indoorUnitLabel = nullptr;
+    QLabel* outdoorUnitLabel = nullptr;
+    QLabel* windUnitLabel = nullptr;
+
+    QSpinBox* penSizeEdit = nullptr;
+    cColourEdit* penColourSwatch = nullptr;
+    QPushButton* changeButton = nullptr;
+    QPushButton* undoButton = nullptr;
+    QPushButton* clearButton = nullptr;
+    QComboBox* unitList = nullptr;
+    QComboBox* cursorListA = nullptr;
+    QComboBox* cursorListB = nullptr;
+    cColourEdit* cursorTempA = nullptr;
+    cColourEdit* cursorTempB = nullptr;
+    QLineEdit* differenceEdit = nullptr;
+    QLineEdit* emissivityEdit = nullptr;
+    QLineEdit* reflectedEdit = nullptr;
 };

@@ -147,7 +147,8 @@ double StoredVersion(const QString& path)
     if (!file.open(QIODevice::ReadOnly)) {
         return 0.0;
     }
-    const auto bits = ByteView(file.read(4), ByteOrder::Little).Read<quint32>(0);
+    const QByteArray start = file.read(4);
+    const auto bits = ByteView(start, ByteOrder::Little).Read<quint32>(0);
     if (!bits) {
         return 0.0;
     }
@@ -199,7 +200,7 @@ ReportCommandOutcome WritePdf(const ReportRequest& request, ReportProject projec
     }
     FillUnsetCursorChoices(project);
     ReportOptions options;
-    options.unit = request.unit.value_or(TemperatureUnitFromSetting(GetTempUnit()));
+    options.unit = request.unit.value_or(TemperatureUnitFromSetting(unsigned(GetTempUnit())));
     options.reportTemplate = request.reportTemplate.value_or(ReportTemplateFromSetting(GetTemplate()));
 
     const QFileInfo target(request.outputPath);

@@ -1,0 +1,51 @@
+#include "pages/DetailsDlg.h"
+
+#include "app/gui/FileChooser.h"
+#include "app/gui/MessageBox.h"
+#include "app/gui/WaitCursor.h"
+#include "app/strings/StringIds.h"
+#include "app/strings/StringSource.h"
+#include "output/CursorChoices.h"
+#include "output/PrintReport.h"
+#include "pages/details/ReportRun.h"
+#include "report/ReportProject.h"
+
+#include <QFileInfo>
+
+void DetailsDlg::GenerateReport()
+{
+    if (Project().InspectionCount() == 0) {
+        MessageBoxId(StringId::NoReportsSelected, IconExclamation, ButtonsOk);
+        return;
+    }
+    const QString filter = QStringLiteral("%1 (*.pdf);;%2 (*.*)")
+                               .arg(LoadAppString(StringId::PdfFiles), LoadAppString(StringId::AllFiles));
+    const auto chosen =
+        ChooseFile(this, {FileRequest::Save, QString(), QStringLiteral("report"), QStringLiteral("pdf"), filter});
+    if (!chosen) {
+        return;
+    }
+    // The folder keeps its trailing separator: the path with the file name cut off its end.
+    const QString fileName = QFileInfo(*chosen).fileName();
+    const QString folder = chosen->left(chosen->size() - fileName.size());
+
+    ReportRunOutcome outcome;
+    {
+        WaitCursor waiting;
+        StoreInspection();
+        // Inspections never shown here get the cursors the page would have chosen; the project keeps them.
+        FillUnsetCursorChoices(Project());
+        outcome = RunReport(this,
+                            folder,
+                            fileName,
+                            Project(),
+                            {Buildings() ? ReportTemplate::Buildings : ReportTemplate::Maintenance,
+                             TemperatureUnitFromSetting(unsigned(unit))});
+    }
+    if (!outcome.saved) {
+        const QString message = PrintErrorMessage(outcome.errorCode);
+        if (!message.isEmpty()) {
+            MessageBox(message, IconExclamation, ButtonsOk);
+        }
+    }
+}

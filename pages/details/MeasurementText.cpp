@@ -1,0 +1,69 @@
+#include "pages/details/MeasurementText.h"
+
+#include "snapshot/cQVX.h"
+
+namespace {
+
+constexpr int Fahrenheit = 1;
+constexpr int Kelvin = 2;
+
+} // namespace
+
+QString UnitSuffix(int unit)
+{
+    switch (unit) {
+    case Fahrenheit:
+        return QStringLiteral("\u00B0F");
+    case Kelvin:
+        return QStringLiteral("K");
+    default:
+        return QStringLiteral("\u00B0C");
+    }
+}
+
+QString TemperatureText(float temperature, int unit)
+{
+    return QString::asprintf("%.1f ", double(temperature)) + UnitSuffix(unit);
+}
+
+QString DifferenceText(float difference, int unit)
+{
+    // A difference just below zero would print as "-0.0": the page shows it without its sign.
+    if (difference < 0.0f && int(difference * 10.0f) == 0) {
+        difference = -difference;
+    }
+    return TemperatureText(difference, unit);
+}
+
+float ReflectedTemperature(qint16 reflectedTemp, int unit)
+{
+    const float celsius = float(reflectedTemp) / 100.0f;
+    switch (unit) {
+    case Fahrenheit:
+        return celsius * 1.8f + 32.0f;
+    case Kelvin:
+        return celsius + 273.15f;
+    default:
+        return celsius;
+    }
+}
+
+QString EmissivityText(quint8 emissivity)
+{
+    return QString::asprintf("%.2f", double(emissivity) / 100.0);
+}
+
+void SetSnapshotUnit(cQVX& snapshot, int unit)
+{
+    switch (unit) {
+    case Fahrenheit:
+        snapshot.unitCode = snapshot.fahrenheitCode;
+        break;
+    case Kelvin:
+        snapshot.unitCode = snapshot.kelvinCode;
+        break;
+    default:
+        snapshot.unitCode = snapshot.celsiusCode;
+        break;
+    }
+}

@@ -1,0 +1,177 @@
+#include "EndToEndFixture.h"
+
+#include "app/gui/CQvxReportWriterDoc.h"
+#include "app/settings/Settings.h"
+#include "pages/DetailsDlg.h"
+#include "pages/ImageSelectDlg.h"
+#include "pages/TitleDlg.h"
+#include "report/ReportProject.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+constexpr unsigned CommandNew = 2100;
+constexpr unsigned CommandOpen = 2101;
+constexpr unsigned CommandSave = 2102;
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class EndToEnd : public EndToEndFixture
+{
+protected:
+    ReportProject& Project() { return app->Document()->Project(); }
+
+    void ChooseSampleFolders()
+    {
+        ShowTab(1);
+        const QString examples = QStringLiteral(THERMREPORT_SOURCE_DIR "/examples");
+        ImageSelectDlg* page = ImageSelect();
+        page->findChild<QLineEdit*>("snapshotFolderEdit")->setText(examples);
+        Click(page, "snapshotRefreshButton");
+        QTRY_VERIFY_WITH_TIMEOUT(!page->Filling(), 30000);
+        page->findChild<QLineEdit*>("imageFolderEdit")->setText(examples);
+        Click(page, "imageRefreshButton");
+        QTRY_VERIFY_WITH_TIMEOUT(!page->Filling(), 30000);
+        Click(page, "addAllButton");
+        Click(page, "pairAllButton");
+    }
+};
+
+TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
+{
+    // First run: the Maintenance template.
+    Start();
+    ChooseSampleFolders();
+    ASSERT_EQ(ImageSelect()->RowCount(), 9);
+    ASSERT_EQ(Project().InspectionCount(), 9);
+    // Refresh lists the folder's bitmaps before its JPEG files, and "<< Add All" pairs in list order.
+    const QDir examples(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"));
+    const QStringList images = examples.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name) +
+        examples.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    for (int row = 0; row < 9; ++row) {
+        EXPECT_EQ(QFileInfo(Project().SelectionAt(row)->imagePath).fileName(), images.value(row)) << row;
+    }
+    Screenshot("image-select-maintenance");
+
+    ShowTab(0);
+    chosenFiles.push_back(examples.filePath("pump-coupling.jpg"));
+    Click(Title(), "setImageButton");
+    EXPECT_EQ(Project().title.logoPath, examples.filePath("pump-coupling.jpg"));
+    Type(Title(), "companyEdit", "Northwind Power");
+    Type(Title(), "authorEdit", "E. Tester");
+    Type(Title(), "generalCommentsEdit", "Annual survey of the switch room.");
+    Screenshot("title-maintenance");
+
+    ShowTab(2);
+    DetailsDlg* details = Details();
+    EXPECT_EQ(details->findChild<QLabel*>("positionText")->text(), "Inspection 1 of 9");
+    Type(details, "nameEdit", "Connector lug L1");
+    Type(details, "operatorEdit", "T. Tester");
+    Type(details, "faultEdit", "Tighten the lug");
+    Choose(details, "priorityList", 4);
+    Choose(details, "unitList", 1);
+    Choose(details, "cursorListB", 0);
+    Drag(details, {200, 150}, {400, 220});
+    EXPECT_TRUE(details->findChild<QLineEdit*>("reflectedEdit")->text().endsWith("\u00B0F"));
+    Screenshot("details-maintenance");
+    Click(details, "nextButton");
+    Type(details, "nameEdit", "Fuse holder F3");
+    ShowTab(0);
+    ShowTab(2);
+    EXPECT_EQ(details->findChild<QLineEdit*>("nameEdit")->text(), "Fuse holder F3");
+
+    const QString projectPath = folder.filePath("survey.QVR");
+    chosenFiles.push_back(projectPath);
+    Trigger(CommandSave);
+    const QByteArray firstSave = FileBytes(projectPath);
+    ASSERT_FALSE(firstSave.isEmpty());
+    const ReportProject saved = Project();
+    EXPECT_EQ(saved.DetailsAt(0)->name, "Connector lug L1");
+    EXPECT_EQ(saved.DetailsAt(0)->cursorA, 1);
+    EXPECT_EQ(saved.DetailsAt(0)->cursorB, 0);
+    EXPECT_EQ(saved.DetailsAt(0)->repairPriority, 4);
+    EXPECT_EQ(saved.DetailsAt(1)->name, "Fuse holder F3");
+    EXPECT_EQ(saved.SelectionAt(0)->strokes.size(), 1u);
+    EXPECT_EQ(saved.title.company, "Northwind Power");
+
+    Trigger(CommandNew);
+    EXPECT_EQ(Project().InspectionCount(), 0);
+    EXPECT_EQ(ImageSelect()->RowCount(), 0);
+    EXPECT_EQ(details->findChild<QLabel*>("positionText")->text(), "Inspection 0 of 0");
+    EXPECT_TRUE(details->findChild<QLineEdit*>("nameEdit")->text().isEmpty());
+
+    chosenFiles.push_back(projectPath);
+    Trigger(CommandOpen);
+    // Everything back, shown from the first inspection.
+    ReportProject expected = saved;
+    expected.SetCurrentPosition(1);
+    EXPECT_EQ(Project(), expected);
+    EXPECT_EQ(ImageSelect()->RowCount(), 9);
+    EXPECT_EQ(Title()->findChild<QLineEdit*>("companyEdit")->text(), "Northwind Power");
+    EXPECT_EQ(details->findChild<QLineEdit*>("nameEdit")->text(), "Connector lug L1");
+    Trigger(CommandSave);
+    EXPECT_EQ(FileBytes(projectPath), firstSave);
+
+    const QString pdfPath = folder.filePath("survey.pdf");
+    chosenFiles.push_back(pdfPath);
+    Click(details, "generateButton");
+    KeepReport(pdfPath);
+    const QString text = PdfText(pdfPath);
+    EXPECT_TRUE(text.contains("Thermography Inspection Report")) << text.left(400).toStdString();
+    EXPECT_TRUE(text.contains("Northwind Power"));
+    EXPECT_TRUE(text.contains("Connector lug L1"));
+    EXPECT_TRUE(text.contains("Fuse holder F3"));
+    EXPECT_TRUE(text.contains("Tighten the lug"));
+    EXPECT_TRUE(text.contains("\u00B0F"));
+    // Inspections never shown were given their cursors for the report, and keep them.
+    EXPECT_EQ(Project().DetailsAt(5)->cursorA, 1);
+    EXPECT_TRUE(shown.empty()) << shown.front().text.toStdString();
+    Quit();
+
+    // Second run: the Buildings template, the same project.
+    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    EXPECT_EQ(GetTempUnit(), 1);
+    Start();
+    chosenFiles.push_back(projectPath);
+    Trigger(CommandOpen);
+    ShowTab(2);
+    details = Details();
+    EXPECT_EQ(details->findChild<QLabel*>("operatorLabel")->text(), "Inspector");
+    EXPECT_EQ(details->findChild<QLabel*>("indoorUnit")->text(), "\u00B0F");
+    EXPECT_EQ(details->findChild<QLabel*>("windUnit")->text(), "mph");
+    Click(details, "nextButton");
+    Type(details, "indoorEdit", "68");
+    Type(details, "windEdit", "12");
+    Choose(details, "materialList", 1);
+    Screenshot("details-buildings");
+    ShowTab(0);
+    Screenshot("title-buildings");
+    ShowTab(1);
+    Screenshot("image-select-buildings");
+    ShowTab(2);
+    Trigger(CommandSave);
+    EXPECT_EQ(Project().DetailsAt(1)->indoorTemperature, "68");
+    EXPECT_EQ(Project().DetailsAt(1)->materialCondition, 1);
+    EXPECT_EQ(Project().DetailsAt(0)->name, "Connector lug L1");
+
+    const QString buildingsPdf = folder.filePath("building.pdf");
+    chosenFiles.push_back(buildingsPdf);
+    Click(details, "generateButton");
+    KeepReport(buildingsPdf);
+    const QString buildingText = PdfText(buildingsPdf);
+    EXPECT_TRUE(buildingText.contains("Building Inspection Report")) << buildingText.left(400).toStdString();
+    EXPECT_TRUE(buildingText.contains("Fuse holder F3"));
+    EXPECT_TRUE(shown.empty()) << shown.front().text.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#include "DetailsFixture.h"
+
+#include "pages/colour/cColourEdit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+
+DetailsFixture::DetailsFixture()
+    : folder(temporary.path())
+{
+    QSettings(QStringLiteral("VORNEX"), QStringLiteral("Brenmor Report Writer")).clear();
+    QSettings(QStringLiteral("Vornex"), QStringLiteral("Brenmor Report Writer")).clear();
+}
+
+DetailsFixture::~DetailsFixture() = default;
+
+QString DetailsFixture::AddInspection(int markers, const QString& imagePath)
+{
+    std::vector<SnapshotMarker> spots;
+    for (int i = 0; i < markers; ++i) {
+        spots.push_back({quint16(20 + 30 * i), quint16(30 + 20 * i), 100});
+    }
+    const int index = document.Project().InspectionCount();
+    const QString path = WriteSnapshot(folder, QStringLiteral("s%1.qvx").arg(index), spots);
+    document.Project().AppendInspection({path, imagePath, {}});
+    return path;
+}
+
+void DetailsFixture::Open()
+{
+    page = std::make_unique<DetailsDlg>(&document);
+    page->resize(980, 700);
+    page->show();
+    QTest::qWaitForWindowExposed(page.get());
+}
+
+QString DetailsFixture::PositionText() const
+{
+    return Child<QLabel>("positionText")->text();
+}
+
+QString DetailsFixture::EditText(const char* name) const
+{
+    if (auto* edit = Child<QLineEdit>(name)) {
+        return edit->text();
+    }
+    return Child<cColourEdit>(name)->Text();
+}
+
+void DetailsFixture::Type(const char* name, const QString& text)
+{
+    QWidget* edit = page->findChild<QWidget*>(QLatin1String(name));
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+}

@@ -1,0 +1,160 @@
+#include "DetailsFixture.h"
+
+#include "app/settings/Settings.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using DetailsNavigation = DetailsFixture;
+
+TEST_F(DetailsNavigation, NextAndPreviousWrapAroundAndStoreOnTheWay)
+{
+    for (int i = 0; i < 3; ++i) {
+        AddInspection(2);
+    }
+    Open();
+    EXPECT_EQ(PositionText(), "Inspection 1 of 3");
+    Type("nameEdit", "Panel A");
+    Child<QPushButton>("previousButton")->click();
+    EXPECT_EQ(PositionText(), "Inspection 3 of 3");
+    EXPECT_EQ(Record(0).name, "Panel A");
+    EXPECT_TRUE(EditText("nameEdit").isEmpty());
+    Child<QPushButton>("nextButton")->click();
+    EXPECT_EQ(PositionText(), "Inspection 1 of 3");
+    EXPECT_EQ(EditText("nameEdit"), "Panel A");
+    Child<QPushButton>("nextButton")->click();
+    Child<QPushButton>("nextButton")->click();
+    Child<QPushButton>("nextButton")->click();
+    EXPECT_EQ(PositionText(), "Inspection 1 of 3");
+}
+
+TEST_F(DetailsNavigation, WithOneInspectionTheButtonsDoNothingAtAll)
+{
+    AddInspection(1);
+    Open();
+    Type("nameEdit", "Only one");
+    Child<QPushButton>("nextButton")->click();
+    Child<QPushButton>("previousButton")->click();
+    EXPECT_EQ(PositionText(), "Inspection 1 of 1");
+    EXPECT_TRUE(Record(0).name.isEmpty());
+    EXPECT_EQ(EditText("nameEdit"), "Only one");
+}
+
+TEST_F(DetailsNavigation, LeavingThePageKeepsWhatWasTyped)
+{
+    AddInspection(2);
+    Open();
+    Type("nameEdit", "Typed before leaving");
+    page->hide();
+    EXPECT_EQ(Record(0).name, "Typed before leaving");
+    page->show();
+    EXPECT_EQ(EditText("nameEdit"), "Typed before leaving");
+}
+
+TEST_F(DetailsNavigation, RowsChangedWhileAwayAreNeverGivenOtherValues)
+{
+    AddInspection(1);
+    AddInspection(1);
+    Record(0).name = "first";
+    Record(1).name = "second";
+    Open();
+    Type("nameEdit", " edited");
+    page->hide();
+    document.Project().RemoveInspection(0);
+    document.Project().SetCurrentPosition(0);
+    emit document.GatherForSaving();
+    EXPECT_EQ(Record(0).name, "second");
+    page->show();
+    EXPECT_EQ(PositionText(), "Inspection 1 of 1");
+    EXPECT_EQ(EditText("nameEdit"), "second");
+}
+
+TEST_F(DetailsNavigation, NewProjectEmptiesThePage)
+{
+    AddInspection(2);
+    Open();
+    Type("nameEdit", "old");
+    document.New();
+    EXPECT_EQ(PositionText(), "Inspection 0 of 0");
+    EXPECT_TRUE(EditText("nameEdit").isEmpty());
+    EXPECT_EQ(Child<QComboBox>("cursorListA")->count(), 0);
+}
+
+struct CursorCase
+{
+    int markers;
+    int first;
+    int second;
+    bool difference;
+};
+
+class FirstDisplayCursors : public DetailsFixture, public testing::WithParamInterface<CursorCase>
+{
+};
+
+TEST_P(FirstDisplayCursors, TakeTheFirstTwoCursorsTheSnapshotHas)
+{
+    AddInspection(GetParam().markers);
+    Open();
+    auto* first = Child<QComboBox>("cursorListA");
+    auto* second = Child<QComboBox>("cursorListB");
+    EXPECT_EQ(first->count(), GetParam().markers + 1);
+    EXPECT_EQ(first->currentIndex(), GetParam().first);
+    EXPECT_EQ(second->currentIndex(), GetParam().second);
+    EXPECT_EQ(EditText("differenceEdit").isEmpty(), !GetParam().difference);
+    EXPECT_EQ(EditText("cursorTempA").isEmpty(), GetParam().first == 0);
+    EXPECT_EQ(Record(0).cursorA, -1);
+    if (GetParam().markers > 0) {
+        EXPECT_EQ(first->itemText(1), "Cursor 1");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Markers,
+                         FirstDisplayCursors,
+                         testing::Values(CursorCase {0, 0, 0, false},
+                                         CursorCase {1, 1, 0, false},
+                                         CursorCase {2, 1, 2, true},
+                                         CursorCase {3, 1, 2, true}));
+
+TEST_F(DetailsNavigation, BuildingsWithFahrenheitLabelsTheBuildingFields)
+{
+    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    AddInspection(2);
+    Open();
+    EXPECT_EQ(Child<QLabel>("operatorLabel")->text(), "Inspector");
+    EXPECT_FALSE(Child<QLineEdit>("equipmentEdit")->isVisible());
+    EXPECT_FALSE(Child<QLineEdit>("loadPercentEdit")->isVisible());
+    EXPECT_TRUE(Child<QComboBox>("materialList")->isVisible());
+    EXPECT_EQ(Child<QLabel>("indoorUnit")->text(), "\u00B0C");
+    EXPECT_EQ(Child<QLabel>("windUnit")->text(), "km/h");
+
+    Type("indoorEdit", "21");
+    auto* units = Child<QComboBox>("unitList");
+    units->setCurrentIndex(1);
+    emit units->activated(1);
+    EXPECT_EQ(Child<QLabel>("indoorUnit")->text(), "\u00B0F");
+    EXPECT_EQ(Child<QLabel>("outdoorUnit")->text(), "\u00B0F");
+    EXPECT_EQ(Child<QLabel>("windUnit")->text(), "mph");
+    EXPECT_EQ(EditText("indoorEdit"), "21");
+    EXPECT_TRUE(EditText("cursorTempA").endsWith("\u00B0F"));
+    EXPECT_TRUE(EditText("reflectedEdit").endsWith("\u00B0F"));
+    page.reset();
+    EXPECT_EQ(GetTempUnit(), 1);
+}
+
+TEST_F(DetailsNavigation, MaintenanceShowsLoadsAndHidesTheBuildingFields)
+{
+    AddInspection(2);
+    Open();
+    EXPECT_EQ(Child<QLabel>("operatorLabel")->text(), "Operator");
+    EXPECT_EQ(Child<QLabel>("measuredLoadLabel")->text(), "Measured Load");
+    EXPECT_TRUE(Child<QLineEdit>("equipmentEdit")->isVisible());
+    EXPECT_FALSE(Child<QComboBox>("materialList")->isVisible());
+    EXPECT_FALSE(Child<QLineEdit>("indoorEdit")->isVisible());
+}
+
+} // namespace

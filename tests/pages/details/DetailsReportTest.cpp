@@ -1,0 +1,93 @@
+#include "DetailsFixture.h"
+
+#include "report/ProjectFileIO.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using DetailsReport = DetailsFixture;
+
+TEST_F(DetailsReport, NoInspectionsNoReport)
+{
+    Open();
+    Child<QPushButton>("generateButton")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "No reports selected");
+    EXPECT_EQ(dialogs.messages[0].icon, IconExclamation);
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+}
+
+TEST_F(DetailsReport, CancelledDialogDoesNothing)
+{
+    AddInspection(2);
+    Open();
+    dialogs.ChooseNextFile(std::nullopt);
+    Child<QPushButton>("generateButton")->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].kind, FileRequest::Save);
+    EXPECT_EQ(dialogs.fileRequests[0].initialName, "report");
+    EXPECT_EQ(dialogs.fileRequests[0].defaultSuffix, "pdf");
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "PDF Files (*.pdf);;All Files (*.*)");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Record(0).cursorA, -1);
+}
+
+TEST_F(DetailsReport, UnsetCursorsAreFilledAndKeptInTheSavedProject)
+{
+    AddInspection(3);
+    AddInspection(3);
+    AddInspection(1);
+    Open();
+    Type("nameEdit", "Shown first");
+    const QString pdf = folder.filePath("site.pdf");
+    dialogs.ChooseNextFile(pdf);
+    Child<QPushButton>("generateButton")->click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_TRUE(QFile::exists(pdf));
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5).startsWith("%PDF-"));
+    EXPECT_EQ(Record(0).name, "Shown first");
+    EXPECT_EQ(Record(1).cursorA, 1);
+    EXPECT_EQ(Record(1).cursorB, 2);
+    EXPECT_EQ(Record(2).cursorA, 1);
+    EXPECT_EQ(Record(2).cursorB, 0);
+
+    const QString project = folder.filePath("site.QVR");
+    ASSERT_TRUE(SaveProjectFile(project, document.Project()).ok);
+    const ProjectReadResult loaded = LoadProjectFile(project);
+    ASSERT_TRUE(loaded.Ok());
+    EXPECT_EQ(loaded.project.DetailsAt(1)->cursorA, 1);
+    EXPECT_EQ(loaded.project.DetailsAt(1)->cursorB, 2);
+}
+
+TEST_F(DetailsReport, WindowKeepsProcessingEventsWhileTheReportIsWritten)
+{
+    for (int i = 0; i < 3; ++i) {
+        AddInspection(2);
+    }
+    Open();
+    bool handled = false;
+    QTimer::singleShot(0, page.get(), [&handled] { handled = true; });
+    dialogs.ChooseNextFile(folder.filePath("busy.pdf"));
+    Child<QPushButton>("generateButton")->click();
+    // Nothing ran the event loop after the click: the timer fired during the run.
+    EXPECT_TRUE(handled);
+    EXPECT_TRUE(QFile::exists(folder.filePath("busy.pdf")));
+}
+
+TEST_F(DetailsReport, FailedWriteShowsTheSaveError)
+{
+    AddInspection(1);
+    Open();
+    dialogs.ChooseNextFile(folder.filePath("missing-folder/report.pdf"));
+    Child<QPushButton>("generateButton")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Error saving PDF file");
+    EXPECT_EQ(dialogs.messages[0].icon, IconExclamation);
+}
+
+} // namespace

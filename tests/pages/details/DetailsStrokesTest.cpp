@@ -1,0 +1,138 @@
+#include "DetailsFixture.h"
+
+#include "pages/colour/ColourChooser.h"
+#include "pages/colour/cColourEdit.h"
+#include "pages/details/ImageArea.h"
+#include "report/ReportProject.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+class DetailsStrokes : public DetailsFixture
+{
+protected:
+    void Drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(page.get(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(page.get(), (from + to) / 2);
+        QTest::mouseMove(page.get(), to);
+        QTest::mouseRelease(page.get(), Qt::LeftButton, {}, to);
+    }
+    const std::vector<PenStroke>& Strokes() { return document.Project().SelectionAt(0)->strokes; }
+};
+
+TEST_F(DetailsStrokes, DraggingOverThePicturesAddsAStroke)
+{
+    AddInspection(2);
+    Open();
+    Drag({200, 150}, {400, 220});
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(Strokes()[0], (PenStroke {92, 80, 292, 150, 2, 0x00FF00}));
+}
+
+TEST_F(DetailsStrokes, StrokeIsDrawnInThePenColourOverTheImageStrip)
+{
+    AddInspection(2);
+    Open();
+    Child<QSpinBox>("penSizeEdit")->setValue(5);
+    SetColourChooserHandler([](quint32) { return std::optional<quint32>(0xFF0000); });
+    Child<QPushButton>("changeButton")->click();
+    SetColourChooserHandler({});
+    EXPECT_EQ(page->PenColour(), 0xFF0000u);
+    EXPECT_EQ(Child<cColourEdit>("penColourSwatch")->BkColour(), 0xFF0000u);
+    Drag({150, 170}, {550, 170});
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(Strokes()[0].penSize, 5);
+    QImage inside(ImageArea::InsideWidth, ImageArea::InsideHeight, QImage::Format_RGB32);
+    inside.fill(Qt::gray);
+    QPainter painter(&inside);
+    Child<ImageArea>("imageArea")->PaintInside(painter);
+    painter.end();
+    EXPECT_EQ(inside.pixelColor(300, 100), QColor(0, 0, 255));
+    EXPECT_EQ(inside.pixelColor(450, 20), QColor(Qt::white));
+}
+
+TEST_F(DetailsStrokes, ClickingTheSwatchOpensTheChooserOnce)
+{
+    AddInspection(2);
+    Open();
+    int asked = 0;
+    SetColourChooserHandler([&asked](quint32 initial) {
+        ++asked;
+        EXPECT_EQ(initial, 0x00FF00u);
+        return std::optional<quint32>();
+    });
+    QTest::mouseClick(Child<cColourEdit>("penColourSwatch")->viewport(), Qt::LeftButton);
+    SetColourChooserHandler({});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(page->PenColour(), 0x00FF00u);
+}
+
+TEST_F(DetailsStrokes, EmptiedPenSizeKeepsThePreviousSize)
+{
+    AddInspection(2);
+    Open();
+    auto* size = Child<QSpinBox>("penSizeEdit");
+    size->setFocus();
+    size->selectAll();
+    QTest::keyClick(size, Qt::Key_Backspace);
+    Drag({200, 150}, {300, 150});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Please enter an integer.");
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(Strokes()[0].penSize, 2);
+}
+
+TEST_F(DetailsStrokes, PressOutsideTheStripAddsNothing)
+{
+    AddInspection(2);
+    Open();
+    Drag({50, 150}, {300, 150});
+    Drag({200, 150}, {200, 285});
+    EXPECT_TRUE(Strokes().empty());
+}
+
+TEST_F(DetailsStrokes, ThickPenNeedsTheWiderMargin)
+{
+    AddInspection(2);
+    Open();
+    Child<QSpinBox>("penSizeEdit")->setValue(7);
+    // The size is taken from its box at the release, before the end point is judged.
+    Drag({200, 150}, {200, 72});
+    EXPECT_TRUE(Strokes().empty());
+    Drag({200, 150}, {200, 73});
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(Strokes()[0].penSize, 7);
+    Drag({200, 150}, {626, 150});
+    EXPECT_EQ(Strokes().size(), 1u);
+    Drag({200, 150}, {625, 150});
+    EXPECT_EQ(Strokes().size(), 2u);
+}
+
+TEST_F(DetailsStrokes, UndoAndClearRemoveTheShownInspectionsStrokes)
+{
+    AddInspection(2);
+    Open();
+    Drag({200, 150}, {300, 150});
+    Drag({200, 160}, {300, 160});
+    Child<QPushButton>("undoButton")->click();
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(Strokes()[0].startY, 80);
+    Child<QPushButton>("clearButton")->click();
+    EXPECT_TRUE(Strokes().empty());
+    Child<QPushButton>("undoButton")->click();
+    EXPECT_TRUE(Strokes().empty());
+}
+
+TEST_F(DetailsStrokes, NoInspectionsNoStrokes)
+{
+    Open();
+    Drag({200, 150}, {300, 150});
+    EXPECT_EQ(document.Project().InspectionCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "pages/details/MeasurementText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DifferenceText, NoNegativeZero)
+{
+    EXPECT_EQ(DifferenceText(-0.04f, 0), QStringLiteral("0.0 \u00B0C"));
+    EXPECT_EQ(DifferenceText(0.0f, 0), QStringLiteral("0.0 \u00B0C"));
+    EXPECT_EQ(DifferenceText(-0.2f, 1), QStringLiteral("-0.2 \u00B0F"));
+    EXPECT_EQ(DifferenceText(12.34f, 2), QStringLiteral("12.3 K"));
+}
+
+struct ReflectedCase
+{
+    int unit;
+    const char* text;
+};
+
+class ReflectedTemperatures : public testing::TestWithParam<ReflectedCase>
+{
+};
+
+TEST_P(ReflectedTemperatures, ConvertedFromHundredthsOfADegreeCelsius)
+{
+    EXPECT_EQ(TemperatureText(ReflectedTemperature(2000, GetParam().unit), GetParam().unit),
+              QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Units,
+                         ReflectedTemperatures,
+                         testing::Values(ReflectedCase {0, "20.0 \u00B0C"},
+                                         ReflectedCase {1, "68.0 \u00B0F"},
+                                         ReflectedCase {2, "293.1 K"}));
+
+TEST(EmissivityText, TwoDecimalsOfTheFraction)
+{
+    EXPECT_EQ(EmissivityText(95), QStringLiteral("0.95"));
+    EXPECT_EQ(EmissivityText(100), QStringLiteral("1.00"));
+}
+
+} // namespace
