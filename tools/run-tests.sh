@@ -14,7 +14,9 @@ ctest --test-dir build/sanitize --output-on-failure -j "$jobs" --timeout 600
 
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DTHERMREPORT_FUZZ=ON -DTHERMREPORT_TESTS=OFF -DTHERMREPORT_BENCHMARKS=OFF >/dev/null
-cmake --build build/fuzz -j "$jobs"
+# Only the fuzz targets (and the libraries they read with) are built with the fuzzing instrumentation.
+fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \(fuzz_[A-Za-z0-9_]*\)$/\1/p')
+cmake --build build/fuzz -j "$jobs" --target $fuzz_targets
 # The generated sample snapshots seed the snapshot fuzzer, when there are any.
 mkdir -p build/fuzz/seeds/fuzz_snapshot
 for sample in examples/*.qvx; do
