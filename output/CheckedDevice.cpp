@@ -21,6 +21,5 @@ qint64 CheckedDevice::writeData(const char* data, qint64 size)
         failed = true;
         return -1;
     }
-    written += size;
     return size;
 }

@@ -10,7 +10,6 @@ public:
     explicit CheckedDevice(QIODevice& target);
 
     bool Failed() const { return failed; }
-    qint64 BytesWritten() const { return written; }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;
@@ -19,5 +18,4 @@ protected:
 private:
     QIODevice& target;
     bool failed = false;
-    qint64 written = 0;
 };

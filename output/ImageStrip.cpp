@@ -1,7 +1,6 @@
 #include "ImageStrip.h"
 
 #include "Arrow.h"
-#include "Picture.h"
 #include "TextPlacement.h"
 
 #include "report/InspectionSelection.h"
@@ -46,15 +45,15 @@ void DrawThermalHalf(QPainter& painter, const cQVX* snapshot, const QImage& ther
     snapshot->DrawMarkerPair(&painter, ThermalHalf, cursorA - 1, cursorB - 1);
 }
 
-void DrawVisualHalf(QPainter& painter, const QString& imagePath)
+void DrawVisualHalf(QPainter& painter, const QString& imagePath, const std::optional<Picture>& visual)
 {
     if (imagePath.isEmpty()) {
         painter.fillRect(VisualHalf, Qt::white);
         return;
     }
     // A picture that does not load leaves the strip's own black.
-    if (const auto picture = LoadPicture(imagePath, {VisualDecodeSize(), false})) {
-        painter.drawImage(VisualHalf, picture->image);
+    if (visual) {
+        painter.drawImage(VisualHalf, visual->image);
     }
 }
 
@@ -75,6 +74,7 @@ void Draw(QPainter& painter,
           int cursorA,
           int cursorB,
           const InspectionSelection& selection,
+          const std::optional<Picture>& visual,
           const QString& notice)
 {
     painter.save();
@@ -83,7 +83,7 @@ void Draw(QPainter& painter,
     painter.setClipRect(QRect(0, 0, Width, Height), Qt::IntersectClip);
     painter.fillRect(QRect(0, 0, Width, Height), Qt::black);
     DrawThermalHalf(painter, snapshot, thermal, cursorA, cursorB);
-    DrawVisualHalf(painter, selection.imagePath);
+    DrawVisualHalf(painter, selection.imagePath, visual);
     DrawStrokes(painter, selection);
     painter.restore();
 

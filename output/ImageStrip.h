@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Picture.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -31,12 +33,14 @@ QSize VisualDecodeSize();
 
 // `snapshot` is loaded and decoded with its picture rendered, or null when it could not be
 // loaded; `thermal` its picture. `notice` is shown in the thermal half when there is none.
+// `visual` is the decoded visual image of the selection, if it loaded.
 void Draw(QPainter& painter,
           const cQVX* snapshot,
           const QImage& thermal,
           int cursorA,
           int cursorB,
           const InspectionSelection& selection,
+          const std::optional<Picture>& visual,
           const QString& notice);
 
 } // namespace ImageStrip

@@ -4,6 +4,7 @@
 #include "ReportLayout.h"
 #include "TemperatureText.h"
 #include "TextPlacement.h"
+#include "VisualImageQueue.h"
 
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
@@ -59,6 +60,7 @@ public:
                          CursorOrNone(details.cursorA),
                          CursorOrNone(details.cursorB),
                          selection,
+                         layout.visualImages->Take(inspection),
                          LoadAppString(StringId::CouldNotOpenQvx));
         DrawTemperatures();
         DrawParameters();

@@ -7,7 +7,6 @@
 namespace PageGeometry {
 
 constexpr int PageWidth = 2480;
-constexpr int PageHeight = 3508;
 constexpr int DotsPerInch = 300;
 constexpr int BoxMargin = 10;
 

@@ -1,6 +1,7 @@
 #include "PrintReport.h"
 
 #include "CheckedDevice.h"
+#include "PageGeometry.h"
 #include "ReportLayout.h"
 
 #include "app/strings/StringIds.h"
@@ -14,8 +15,6 @@
 #include <QSaveFile>
 
 namespace {
-
-constexpr int DotsPerInch = 300;
 
 bool DrawPages(QPdfWriter& writer, QPainter& painter, ReportLayout& layout, int inspections)
 {
@@ -57,15 +56,20 @@ QString PrintErrorMessage(int code)
     return {};
 }
 
+void ConfigureReportWriter(QPdfWriter& writer, const QString& title)
+{
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(PageGeometry::DotsPerInch);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("thermreport"));
+}
+
 bool WriteReportPdf(QIODevice& device, const QString& title, const ReportProject& project, ReportOptions options)
 {
     CheckedDevice checked(device);
     QPdfWriter writer(&checked);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(DotsPerInch);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("thermreport"));
+    ConfigureReportWriter(writer, title);
 
     QPainter painter;
     if (!painter.begin(&writer)) {

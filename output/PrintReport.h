@@ -28,6 +28,12 @@ public:
     virtual void PrintFailed(int code, const QString& detail) = 0;
 };
 
+class QPdfWriter;
+
+// A4 portrait, zero margins, 300 dots per inch: the layout's page units. (The PDF page is 595 x
+// 842 whole points, 2479 x 3508 units; the layout's last column lies 0.08 mm beyond it.)
+void ConfigureReportWriter(QPdfWriter& writer, const QString& title);
+
 // Draws the whole report (title, contents, inspection and summary pages) as an A4 PDF named
 // `title` onto `device`. False when the PDF could not be started or any write came up short.
 bool WriteReportPdf(QIODevice& device, const QString& title, const ReportProject& project, ReportOptions options);

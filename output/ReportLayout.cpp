@@ -1,11 +1,13 @@
 #include "ReportLayout.h"
 
+#include "ImageStrip.h"
 #include "LogoPlacement.h"
 #include "PageGeometry.h"
 #include "Picture.h"
 #include "PrintfText.h"
 #include "ReportDate.h"
 #include "TextPlacement.h"
+#include "VisualImageQueue.h"
 
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
@@ -53,7 +55,14 @@ ReportLayout::ReportLayout(const ReportProject& project, ReportOptions options)
     bodyFont = fonts.bodyFont;
     boldFont = fonts.boldFont;
     titleFont = fonts.titleFont;
+    QStringList imagePaths;
+    for (const InspectionSelection& selection : project.Selections()) {
+        imagePaths.append(selection.imagePath);
+    }
+    visualImages = std::make_unique<VisualImageQueue>(imagePaths, DecodeLimit {ImageStrip::VisualDecodeSize(), false});
 }
+
+ReportLayout::~ReportLayout() = default;
 
 void ReportLayout::CountPages()
 {

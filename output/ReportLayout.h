@@ -6,8 +6,11 @@
 #include <QFont>
 #include <QString>
 
+#include <memory>
+
 class QPainter;
 class ReportProject;
+class VisualImageQueue;
 
 // The frame and pages of the printed report: fonts, page counting, footers and the title,
 // contents, inspection and summary pages, drawn in page units (A4 at 300 dots per inch).
@@ -16,6 +19,7 @@ class ReportLayout
 {
 public:
     ReportLayout(const ReportProject& project, ReportOptions options);
+    ~ReportLayout();
 
     void CountPages();
     void DrawTitlePage(QPainter& painter);
@@ -53,6 +57,8 @@ private:
 
     const ReportProject& project;
     ReportOptions options;
+    // Photos are decoded ahead of the inspection pages, in page order.
+    std::unique_ptr<VisualImageQueue> visualImages;
 };
 
 // "Inspection 3 - Pump" or "Inspection 3" when the inspection has no name.

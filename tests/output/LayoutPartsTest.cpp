@@ -67,7 +67,9 @@ TEST(DrawArrow, HeadsPointOutwardsAtBothEnds)
                                                             {{10, 10}, {40, 50}},
                                                             {{250, 100}, {300, 100}},
                                                             {{-20, 5}, {-60, -35}}};
-    for (const auto& [a, b] : strokes) {
+    for (const auto& stroke : strokes) {
+        const QPoint a = stroke.first;
+        const QPoint b = stroke.second;
         const ArrowOutline outline = ArrowOutlineOf(a, b);
         const QPointF direction = QPointF(b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
         const auto check = [&](const std::array<QPoint, 4>& head, const QPoint& tip, double inwards) {

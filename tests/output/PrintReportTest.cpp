@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +94,17 @@ TEST_F(PrintReportRuns, SnapshotThatCannotBeReadStillGetsItsWholePage)
     EXPECT_TRUE(IsColour(page.pixel(VisualCentre), qRgb(255, 255, 255), 5)) << "no photo: white";
     const QImage sound = RenderPdfPage(path, 4, 30);
     EXPECT_FALSE(IsColour(sound.pixel(ThermalCentre), qRgb(255, 255, 255), 5)) << "a picture is drawn";
+}
+
+TEST_F(PrintReportRuns, CursorBeyondTheSnapshotsMarkersCountsAsNone)
+{
+    ReportProject project = files.Project(1, files.WriteSnapshot(QStringLiteral("a.qvx")));
+    project.DetailsAt(0)->cursorA = 5;
+    project.DetailsAt(0)->cursorB = 2;
+    const QString page = Simplified(ReadPdf(files.WriteReport(QStringLiteral("r.pdf"), project)).pageTexts[2]);
+    EXPECT_FALSE(page.contains(QStringLiteral("Cursor 5")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Cursor 2 ")));
+    EXPECT_FALSE(page.contains(QStringLiteral("Difference"))) << page.toStdString();
 }
 
 TEST_F(PrintReportRuns, PhotoThatDoesNotLoadLeavesItsHalfBlack)
@@ -185,6 +198,21 @@ TEST_F(PrintReportRuns, AWriteThatComesUpShortFailsTheReport)
         FailingDevice device(capacity);
         EXPECT_FALSE(WriteReportPdf(device, QStringLiteral("r.pdf"), project, {})) << capacity;
     }
+}
+
+// PDF pages are whole points: A4 is written as 595 x 842 pt, so the page is 2479.2 units wide at
+// 300 dpi; the layout's 2480th column (only a full-width logo reaches it) falls 0.08 mm short.
+TEST(ReportWriter, PageIsTheLayoutsUnits)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    ConfigureReportWriter(writer, QStringLiteral("r.pdf"));
+    QPainter painter(&writer);
+    EXPECT_EQ(painter.device()->width(), 2479);
+    EXPECT_EQ(painter.device()->height(), 3508);
+    EXPECT_EQ(painter.device()->logicalDpiX(), 300);
+    EXPECT_EQ(painter.device()->logicalDpiY(), 300);
 }
 
 TEST(PrintErrors, MessagesOfTheThreeCodes)

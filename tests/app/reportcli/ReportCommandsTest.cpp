@@ -158,6 +158,14 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const QString& pdf, const QString&, const QTemporaryDir& folder) {
                          return QStringList {QStringLiteral("--pdf"), pdf, folder.filePath(QStringLiteral("junk.QVR"))};
                      }},
+        FailureCase {"noInspections",
+                     2,
+                     "empty.QVR: No reports selected",
+                     [](const QString& pdf, const QString&, const QTemporaryDir& folder) {
+                         const QString empty = folder.filePath(QStringLiteral("empty.QVR"));
+                         EXPECT_TRUE(SaveProjectFile(empty, NewReportProject(QDateTime::currentDateTime())).ok);
+                         return QStringList {QStringLiteral("--pdf"), pdf, empty};
+                     }},
         FailureCase {"missingSnapshot",
                      2,
                      "a.qvx: cannot open the snapshot of inspection 1",
