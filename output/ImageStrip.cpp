@@ -51,9 +51,11 @@ void DrawVisualHalf(QPainter& painter, const QString& imagePath, const std::opti
         painter.fillRect(VisualHalf, Qt::white);
         return;
     }
-    // A picture that does not load leaves the strip's own black.
+    // A picture that does not load leaves the half black, as a fresh strip is.
     if (visual) {
         painter.drawImage(VisualHalf, visual->image);
+    } else {
+        painter.fillRect(VisualHalf, Qt::black);
     }
 }
 
@@ -81,7 +83,6 @@ void Draw(QPainter& painter,
     painter.translate(PageOrigin);
     painter.scale(Scale, Scale);
     painter.setClipRect(QRect(0, 0, Width, Height), Qt::IntersectClip);
-    painter.fillRect(QRect(0, 0, Width, Height), Qt::black);
     DrawThermalHalf(painter, snapshot, thermal, cursorA, cursorB);
     DrawVisualHalf(painter, selection.imagePath, visual);
     DrawStrokes(painter, selection);
