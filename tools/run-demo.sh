@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program and shows what it makes of the bundled sample snapshots: each one's data as
 # JSON on the terminal and its false-colour picture with markers, four times enlarged, in build/demo/;
-# then the inspection report of a demo project over them, build/demo/demo-report.pdf.
+# then the inspection report of a demo project over them, build/demo/demo-report.pdf; where a display
+# is available, the program itself opens on that project.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -31,6 +32,6 @@ build/release/bin/thermreport-demoproject examples build/demo/demo.QVR >/dev/nul
 report=$("$program" --pdf build/demo/demo-report.pdf build/demo/demo.QVR)
 echo "== demo report: $report ($(pdfinfo "$report" | awk '/^Pages:/ {print $2}') pages)"
 if [ -n "${DISPLAY:-}" ]; then
-    # The windowed program is not part of this build yet; the report is the result to look at.
-    echo "A display is available, but the windowed program is not built yet: open $report in a PDF viewer."
+    echo "== opening the program on the demo project"
+    "$program" build/demo/demo.QVR
 fi

@@ -135,12 +135,17 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
 
 QString UsageText()
 {
-    return QStringLiteral("Usage:\n"
-                          "  thermreport --info FILE.qvx [--unit c|f|k]      the snapshot's data as one JSON object\n"
-                          "  thermreport --csv FILE.qvx [--unit c|f|k]       every pixel's temperature, 120 lines of "
-                          "160 values\n"
-                          "  thermreport --png FILE.qvx OUT.png [--scale N]  the false-colour picture with its "
-                          "markers, N = 1..64\n"
-                          "  thermreport --help                              this text\n"
-                          "Exit status: 0 done, 2 the file could not be read or written, 64 wrong usage.\n");
+    return QStringLiteral(
+        "Usage:\n"
+        "  thermreport [PROJECT.QVR]                       the program's window, with the project open\n"
+        "  thermreport --info FILE.qvx [--unit c|f|k]      the snapshot's data as one JSON object\n"
+        "  thermreport --csv FILE.qvx [--unit c|f|k]       every pixel's temperature, 120 lines of "
+        "160 values\n"
+        "  thermreport --png FILE.qvx OUT.png [--scale N]  the false-colour picture with its "
+        "markers, N = 1..64\n"
+        "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
+        "                                                  the project's inspection report as a PDF\n"
+        "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
+        "  thermreport --help                              this text\n"
+        "Exit status: 0 done, 2 the file could not be read or written, 64 wrong usage.\n");
 }
