@@ -79,11 +79,12 @@ void TitleDlg::SetLogoPath(const QString& path)
 {
     if (path.isEmpty()) {
         logoFrame->ClearLogo();
-        Title().logoPath.clear();
+        logoPath.clear();
     } else if (LoadLogo(path)) {
-        Title().logoPath = path;
+        logoPath = path;
     }
-    logoPathEdit->setText(Title().logoPath);
+    Title().logoPath = logoPath;
+    logoPathEdit->setText(logoPath);
 }
 
 void TitleDlg::SetDate(const OleDate& date)
@@ -107,6 +108,7 @@ void TitleDlg::SetShowDate(bool show)
 void TitleDlg::Reset()
 {
     logoFrame->ClearLogo();
+    logoPath.clear();
     Title().logoPath.clear();
     logoPathEdit->clear();
     ApplyRegistryDefaults();
@@ -147,16 +149,17 @@ void TitleDlg::SetImage()
         return;
     }
     if (LoadLogo(*chosen)) {
-        Title().logoPath = *chosen;
+        logoPath = *chosen;
     }
-    logoPathEdit->setText(Title().logoPath);
-    SaveLogoPathDefault(Title().logoPath);
+    Title().logoPath = logoPath;
+    logoPathEdit->setText(logoPath);
+    SaveLogoPathDefault(logoPath);
 }
 
 void TitleDlg::ClearImage()
 {
     SetLogoPath(QString());
-    SaveLogoPathDefault(Title().logoPath);
+    SaveLogoPathDefault(logoPath);
 }
 
 bool TitleDlg::LoadLogo(const QString& path)
@@ -173,8 +176,9 @@ void TitleDlg::ApplyRegistryDefaults()
 {
     const TitleDefaults defaults = ReadTitleDefaults();
     if (defaults.logoPath) {
-        Title().logoPath = *defaults.logoPath;
-        if (defaults.logoPath->isEmpty() || !LoadLogo(*defaults.logoPath)) {
+        logoPath = *defaults.logoPath;
+        Title().logoPath = logoPath;
+        if (logoPath.isEmpty() || !LoadLogo(logoPath)) {
             logoFrame->ClearLogo();
         }
         logoPathEdit->setText(Title().logoPath);

@@ -70,6 +70,8 @@ private:
 
     CQvxReportWriterDoc* document;
     QString caption;
+    // The path of the logo the page shows; a project's path whose picture does not load gives way to it.
+    QString logoPath;
 
     LogoFrame* logoFrame = nullptr;
     QLineEdit* logoPathEdit = nullptr;

@@ -33,7 +33,7 @@ void DetailsFixture::Open()
     page = std::make_unique<DetailsDlg>(&document);
     page->resize(980, 700);
     page->show();
-    QTest::qWaitForWindowExposed(page.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
 }
 
 QString DetailsFixture::PositionText() const

@@ -87,6 +87,29 @@ TEST_F(DetailsStrokes, EmptiedPenSizeKeepsThePreviousSize)
     EXPECT_EQ(Strokes()[0].penSize, 2);
 }
 
+TEST_F(DetailsStrokes, RubberBandInvertsThePicturesUntilTheRelease)
+{
+    AddInspection(2);
+    Open();
+    auto* area = Child<ImageArea>("imageArea");
+    const auto paint = [area] {
+        QImage inside(ImageArea::InsideWidth, ImageArea::InsideHeight, QImage::Format_RGB32);
+        inside.fill(Qt::gray);
+        QPainter painter(&inside);
+        area->PaintInside(painter);
+        return inside.pixelColor(200, 80);
+    };
+    const QColor plain = paint();
+    QTest::mousePress(page.get(), Qt::LeftButton, {}, {200, 150});
+    QTest::mouseMove(page.get(), {400, 150});
+    const QColor banded = paint();
+    EXPECT_EQ(banded, QColor(255 - plain.red(), 255 - plain.green(), 255 - plain.blue()));
+    QTest::mouseMove(page.get(), {400, 300});
+    EXPECT_EQ(paint(), plain) << "leaving downwards gives the stroke up";
+    QTest::mouseRelease(page.get(), Qt::LeftButton, {}, {400, 150});
+    EXPECT_TRUE(Strokes().empty());
+}
+
 TEST_F(DetailsStrokes, PressOutsideTheStripAddsNothing)
 {
     AddInspection(2);

@@ -5,6 +5,8 @@
 #include "pages/colour/cColourEdit.h"
 #include "pages/title/LogoFrame.h"
 #include "pages/title/TitleDefaults.h"
+#include "report/ProjectFileIO.h"
+#include "report/ReportProject.h"
 #include "support/PageSamples.h"
 
 #include <QDateTimeEdit>
@@ -123,6 +125,22 @@ TEST_F(TitlePage, UnreadableChoiceKeepsTheOldLogoAndSavesItsPathAgain)
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_EQ(dialogs.fileRequests[0].defaultSuffix, "jpg");
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(TitlePage, ProjectWhoseLogoDoesNotLoadKeepsTheShownLogo)
+{
+    Open();
+    const QString logo = WritePhoto(folder, "logo.jpg", TwoColourPhoto({64, 32}, Qt::red, Qt::blue));
+    page->SetLogoPath(logo);
+    ReportProject saved = NewReportProject(QDateTime::currentDateTime());
+    saved.title.logoPath = folder.filePath("gone.jpg");
+    saved.title.company = "Loaded Co";
+    const QString project = folder.filePath("old.QVR");
+    ASSERT_TRUE(SaveProjectFile(project, saved).ok);
+    ASSERT_TRUE(document.OpenProjectPath(project));
+    EXPECT_EQ(document.Project().title.logoPath, logo);
+    EXPECT_EQ(Child<QLineEdit>("logoPathEdit")->text(), logo);
+    EXPECT_EQ(Child<QLineEdit>("companyEdit")->text(), "Loaded Co");
 }
 
 TEST_F(TitlePage, ClearImageWithoutLogoStillWritesAnEmptyPath)

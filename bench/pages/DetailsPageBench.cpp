@@ -1,0 +1,80 @@
+// How long the Inspection Data page takes to step to the next inspection (storing the shown one,
+// rendering the snapshot, decoding the photo, the measurements) and to paint its image strip.
+#include "app/gui/CQvxReportWriterDoc.h"
+#include "pages/DetailsDlg.h"
+#include "pages/details/ImageArea.h"
+#include "report/ReportProject.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QDir Examples(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"));
+
+// Every example snapshot with the photo of the same scene.
+void AddExamples(ReportProject& project)
+{
+    for (const QString& name : Examples.entryList({QStringLiteral("*.qvx")}, QDir::Files, QDir::Name)) {
+        const QString base = name.chopped(4);
+        QString photo = Examples.filePath(base + QStringLiteral(".jpg"));
+        if (!QFile::exists(photo)) {
+            photo = Examples.filePath(base + QStringLiteral(".bmp"));
+        }
+        project.AppendInspection({Examples.filePath(name), photo, {}});
+    }
+}
+
+void BM_NextInspection(benchmark::State& state)
+{
+    CQvxReportWriterDoc document;
+    AddExamples(document.Project());
+    DetailsDlg page(&document);
+    page.resize(980, 700);
+    page.show();
+    for (auto _ : state) {
+        page.Next();
+    }
+    state.counters["inspections"] = double(document.Project().InspectionCount());
+}
+
+void BM_PaintImageStrip(benchmark::State& state)
+{
+    CQvxReportWriterDoc document;
+    AddExamples(document.Project());
+    for (int i = 0; i < state.range(0); ++i) {
+        document.Project().SelectionAt(0)->strokes.push_back({10 + i, 20, 400, 150 - i, 3, 0x00FF00});
+    }
+    DetailsDlg page(&document);
+    page.resize(980, 700);
+    page.show();
+    auto* area = page.findChild<ImageArea*>(QStringLiteral("imageArea"));
+    QImage inside(ImageArea::InsideWidth, ImageArea::InsideHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&inside);
+        area->PaintInside(painter);
+    }
+}
+
+BENCHMARK(BM_NextInspection)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PaintImageStrip)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The page keeps its temperature unit in the settings; the run leaves the user's own alone.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
