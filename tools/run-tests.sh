@@ -24,9 +24,6 @@ for sample in examples/*.qvx; do
         cp "$sample" build/fuzz/seeds/fuzz_snapshot/
     fi
 done
-# The bundled bitmaps seed the bitmap reader's fuzzer.
-mkdir -p build/fuzz/seeds/fuzz_bitmap
-cp examples/*.bmp build/fuzz/seeds/fuzz_bitmap/ 2>/dev/null || true
 # Committed seed files: fuzz/seeds/<name>/ seeds the target fuzz_<name>.
 for seeds in fuzz/seeds/*/; do
     [ -d "$seeds" ] || continue
