@@ -18,12 +18,12 @@ bool SaveBytes(const QString& path, const QByteArray& bytes, QString& error)
     return true;
 }
 
-bool EncodePhoto(const QImage& photo, const PhotoSpec& spec, QByteArray& bytes)
+bool EncodePhoto(const QImage& photo, const PhotoSpec& photoSpec, QByteArray& bytes)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QImage image = spec.format == "bmp" ? photo.convertToFormat(QImage::Format_RGB888) : photo;
-    return image.save(&buffer, spec.format.toLatin1().constData(), spec.quality);
+    const QImage image = photoSpec.format == "bmp" ? photo.convertToFormat(QImage::Format_RGB888) : photo;
+    return image.save(&buffer, photoSpec.format.toLatin1().constData(), photoSpec.quality);
 }
 
 QString UnitName(DisplayUnit unit)
@@ -79,11 +79,11 @@ SampleWriteResult WriteSample(const SampleSpec& sample, const QDir& folder)
     }
     result.files << snapshotPath;
 
-    for (const PhotoSpec& spec : sample.photos) {
-        const QString photoPath = folder.filePath(sample.scene.name + "." + spec.format);
+    for (const PhotoSpec& photoSpec : sample.photos) {
+        const QString photoPath = folder.filePath(sample.scene.name + "." + photoSpec.format);
         QByteArray bytes;
-        if (!EncodePhoto(PaintScenePhoto(sample.scene, spec.size), spec, bytes)) {
-            result.error = QString("%1: the %2 encoder failed").arg(photoPath, spec.format);
+        if (!EncodePhoto(PaintScenePhoto(sample.scene, photoSpec.size), photoSpec, bytes)) {
+            result.error = QString("%1: the %2 encoder failed").arg(photoPath, photoSpec.format);
             return result;
         }
         if (!SaveBytes(photoPath, bytes, result.error)) {
