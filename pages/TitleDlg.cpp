@@ -146,8 +146,8 @@ void TitleDlg::SetImage()
     if (!chosen) {
         return;
     }
-    if (LoadLogo(*chosen)) {
-        Title().logoPath = *chosen;
+    if (LoadLogo(chosen->path)) {
+        Title().logoPath = chosen->path;
     }
     logoPathEdit->setText(Title().logoPath);
     SaveLogoPathDefault(Title().logoPath);
