@@ -97,10 +97,13 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
     }
     project = std::move(loaded.project);
     project.SetCurrentPosition(project.InspectionCount() > 0 ? 1 : 0);
-    path = QFileInfo(filePath).absoluteFilePath();
+    const QString openedPath = QFileInfo(filePath).absoluteFilePath();
+    path = openedPath;
     SetDocumentName(QFileInfo(filePath).fileName());
     emit ProjectReplaced();
-    return true;
+    // A page that cannot show the project (a file went away since the check) has put a new,
+    // untitled one in its place.
+    return path == openedPath;
 }
 
 bool CQvxReportWriterDoc::SaveTo(const QString& filePath)
