@@ -1,11 +1,9 @@
 #pragma once
 
-// The two report templates and three temperature units, numbered as the settings store them.
-enum class ReportTemplate { Maintenance = 0, Buildings = 1 };
+#include "snapshot/TemperatureUnit.h"
 
-// 0 Celsius, 1 Fahrenheit, 2 Kelvin. Written token for token like the command line's own
-// declaration of the same type, which the program also links.
-enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
+// The two report templates, numbered as the settings store them.
+enum class ReportTemplate { Maintenance = 0, Buildings = 1 };
 
 struct ReportOptions
 {

@@ -148,8 +148,8 @@ void TitleDlg::SetImage()
     if (!chosen) {
         return;
     }
-    if (LoadLogo(*chosen)) {
-        logoPath = *chosen;
+    if (LoadLogo(chosen->path)) {
+        logoPath = chosen->path;
     }
     Title().logoPath = logoPath;
     logoPathEdit->setText(logoPath);

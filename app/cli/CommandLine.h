@@ -1,12 +1,12 @@
 #pragma once
 
+#include "snapshot/TemperatureUnit.h"
+
 #include <QString>
 #include <QStringList>
 
 // The program's command-line modes, which answer without a display.
 enum class CommandMode { Info, Csv, Png, Help };
-
-enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
 
 struct CommandRequest
 {

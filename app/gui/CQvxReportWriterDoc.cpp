@@ -47,7 +47,7 @@ bool CQvxReportWriterDoc::Open()
                                     LoadAppString(StringId::Untitled),
                                     ProjectSuffix,
                                     ProjectFilter});
-    return chosen && OpenProjectPath(*chosen);
+    return chosen && OpenProjectPath(chosen->path);
 }
 
 bool CQvxReportWriterDoc::Save()
@@ -65,11 +65,11 @@ bool CQvxReportWriterDoc::SaveAs()
     const QString initialName = name.isEmpty() ? LoadAppString(StringId::Untitled) : name;
     const auto chosen = ChooseFile(
         dialogParent, {FileRequest::Save, LoadAppString(StringId::SaveAs), initialName, ProjectSuffix, ProjectFilter});
-    if (!chosen || !SaveTo(*chosen)) {
+    if (!chosen || !SaveTo(chosen->path)) {
         return false;
     }
-    path = QFileInfo(*chosen).absoluteFilePath();
-    SetDocumentName(QFileInfo(*chosen).fileName());
+    path = QFileInfo(chosen->path).absoluteFilePath();
+    SetDocumentName(QFileInfo(chosen->path).fileName());
     return true;
 }
 
@@ -97,10 +97,13 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
     }
     project = std::move(loaded.project);
     project.SetCurrentPosition(project.InspectionCount() > 0 ? 1 : 0);
-    path = QFileInfo(filePath).absoluteFilePath();
+    const QString openedPath = QFileInfo(filePath).absoluteFilePath();
+    path = openedPath;
     SetDocumentName(QFileInfo(filePath).fileName());
     emit ProjectReplaced();
-    return true;
+    // A page that cannot show the project (a file went away since the check) has put a new,
+    // untitled one in its place.
+    return path == openedPath;
 }
 
 bool CQvxReportWriterDoc::SaveTo(const QString& filePath)

@@ -38,7 +38,8 @@ public:
 
     // Reads the project file at `filePath` and makes it the open project. A file that cannot
     // be opened is ignored without a message; any other failure shows its message. On
-    // failure the open project, its name and its path stay exactly as they were.
+    // failure the open project, its name and its path stay exactly as they were, except when
+    // a page cannot show the loaded project: it has told why and left a new, untitled project.
     bool OpenProjectPath(const QString& filePath);
 
 signals:

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include <algorithm>
+
 namespace {
 
 FileChooserHandler& Handler()
@@ -12,7 +14,7 @@ FileChooserHandler& Handler()
 
 } // namespace
 
-std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request)
+std::optional<ChosenFile> ChooseFile(QWidget* parent, const FileRequest& request)
 {
     if (Handler()) {
         return Handler()(request);
@@ -26,7 +28,9 @@ std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    // A selected filter the list does not hold (some native dialogs rename them) reads as the first.
+    const int filterIndex = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
+    return ChosenFile {dialog.selectedFiles().constFirst(), std::max(filterIndex, 0)};
 }
 
 void SetFileChooserHandler(FileChooserHandler handler)

@@ -23,9 +23,15 @@ struct FileRequest
     QString filter; // Qt filter list, entries separated by ";;"
 };
 
-// The chosen full path, or nothing when the user cancelled.
-std::optional<QString> ChooseFile(QWidget* parent, const FileRequest& request);
+struct ChosenFile
+{
+    QString path; // full path
+    int filterIndex = 0; // position in the request's filter list of the filter selected on OK
+};
+
+// The chosen file, or nothing when the user cancelled.
+std::optional<ChosenFile> ChooseFile(QWidget* parent, const FileRequest& request);
 
 // While a handler is installed, ChooseFile shows no dialog and returns the handler's answer.
-using FileChooserHandler = std::function<std::optional<QString>(const FileRequest&)>;
+using FileChooserHandler = std::function<std::optional<ChosenFile>(const FileRequest&)>;
 void SetFileChooserHandler(FileChooserHandler handler); // an empty handler restores the dialogs

@@ -26,8 +26,8 @@ void DetailsDlg::GenerateReport()
         return;
     }
     // The folder keeps its trailing separator: the path with the file name cut off its end.
-    const QString fileName = QFileInfo(*chosen).fileName();
-    const QString folder = chosen->left(chosen->size() - fileName.size());
+    const QString fileName = QFileInfo(chosen->path).fileName();
+    const QString folder = chosen->path.left(chosen->path.size() - fileName.size());
 
     ReportRunOutcome outcome;
     {

@@ -43,7 +43,7 @@ void ImageSelectDlg::BrowseSnapshotFolder()
     if (!chosen) {
         return;
     }
-    snapshotFolder = FolderOf(*chosen);
+    snapshotFolder = FolderOf(chosen->path);
     PutFolderFields();
     RefreshSnapshotFolder();
 }
@@ -54,11 +54,9 @@ void ImageSelectDlg::BrowseImageFolder()
     if (!chosen) {
         return;
     }
-    imageFolder = FolderOf(*chosen);
+    imageFolder = FolderOf(chosen->path);
     PutFolderFields();
-    // The file chooser does not tell which filter was chosen; the first, "All Image Files", is
-    // the one it opens with.
-    RefreshImageFolder(ImageExtensionsForFilter(0));
+    RefreshImageFolder(ImageExtensionsForFilter(chosen->filterIndex));
 }
 
 void ImageSelectDlg::RefreshSnapshotFolder()

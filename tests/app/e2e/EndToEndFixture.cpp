@@ -41,14 +41,17 @@ void EndToEndFixture::SetUp()
         shown.push_back(message);
         return int(ResultOk);
     });
-    SetFileChooserHandler([this](const FileRequest&) -> std::optional<QString> {
+    SetFileChooserHandler([this](const FileRequest&) -> std::optional<ChosenFile> {
         if (chosenFiles.empty()) {
             ADD_FAILURE() << "a file dialog nobody expected";
             return std::nullopt;
         }
-        auto chosen = chosenFiles.front();
+        const auto chosen = chosenFiles.front();
         chosenFiles.pop_front();
-        return chosen;
+        if (!chosen) {
+            return std::nullopt;
+        }
+        return ChosenFile {*chosen};
     });
 }
 

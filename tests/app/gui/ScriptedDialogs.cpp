@@ -13,7 +13,7 @@ ScriptedDialogs::ScriptedDialogs()
         messageAnswers.pop_front();
         return answer;
     });
-    SetFileChooserHandler([this](const FileRequest& request) -> std::optional<QString> {
+    SetFileChooserHandler([this](const FileRequest& request) -> std::optional<ChosenFile> {
         fileRequests.push_back(request);
         if (fileAnswers.empty()) {
             ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
@@ -29,4 +29,9 @@ ScriptedDialogs::~ScriptedDialogs()
 {
     SetMessageHandler({});
     SetFileChooserHandler({});
+}
+
+void ScriptedDialogs::ChooseNextFile(const std::optional<QString>& path, int filterIndex)
+{
+    fileAnswers.push_back(path ? std::optional<ChosenFile>(ChosenFile {*path, filterIndex}) : std::nullopt);
 }

@@ -19,12 +19,14 @@ public:
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     void AnswerNextMessage(int result) { messageAnswers.push_back(result); }
-    void ChooseNextFile(std::optional<QString> path) { fileAnswers.push_back(std::move(path)); }
+    // The next file request is answered with the path, as chosen through the filter at filterIndex;
+    // no path cancels it.
+    void ChooseNextFile(const std::optional<QString>& path, int filterIndex = 0);
 
     std::vector<ShownMessage> messages;
     std::vector<FileRequest> fileRequests;
 
 private:
     std::deque<int> messageAnswers;
-    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<ChosenFile>> fileAnswers;
 };

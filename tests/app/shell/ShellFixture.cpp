@@ -28,14 +28,17 @@ void ShellTest::SetUp()
         shownStandard.push_back(message);
         return int(ResultOk);
     });
-    SetFileChooserHandler([this](const FileRequest& request) -> std::optional<QString> {
+    SetFileChooserHandler([this](const FileRequest& request) -> std::optional<ChosenFile> {
         fileRequests.push_back(request);
         if (chosenFiles.empty()) {
             return std::nullopt;
         }
-        auto chosen = chosenFiles.front();
+        const auto chosen = chosenFiles.front();
         chosenFiles.pop_front();
-        return chosen;
+        if (!chosen) {
+            return std::nullopt;
+        }
+        return ChosenFile {*chosen};
     });
 }
 

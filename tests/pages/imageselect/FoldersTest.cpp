@@ -46,6 +46,44 @@ TEST_F(FoldersTest, RefreshListsBitmapsBeforeJpegFilesAndBrowseTheOtherWayRound)
     EXPECT_TRUE(dialogs.fileRequests[0].filter.startsWith("All Image Files"));
 }
 
+struct BrowseFilterCase
+{
+    const char* filter;
+    int filterIndex; // its position in the dialog's filter list
+    QStringList names;
+};
+
+void PrintTo(const BrowseFilterCase& filterCase, std::ostream* out)
+{
+    *out << filterCase.filter;
+}
+
+class BrowseFilterTest : public PageFixture, public testing::WithParamInterface<BrowseFilterCase>
+{
+};
+
+TEST_P(BrowseFilterTest, TheChosenFilterDecidesWhichImagesAreListed)
+{
+    WritePhoto(imageDir, "b.jpg", TwoColourPhoto({64, 48}, Qt::red, Qt::white));
+    WritePhoto(imageDir, "a.bmp", TwoColourPhoto({64, 48}, Qt::green, Qt::white));
+    dialogs.ChooseNextFile(imageDir.filePath("a.bmp"), GetParam().filterIndex);
+    page->BrowseImageFolder();
+    WaitForFill();
+    EXPECT_EQ(page->ImageFolder(), imageDir.path());
+    EXPECT_EQ(page->ImageNames(), GetParam().names);
+    ExpectListMatchesNames(*page, Child<QListWidget>("imageFolderList"), false, imageDir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters,
+                         BrowseFilterTest,
+                         testing::Values(BrowseFilterCase {"AllImageFiles", 0, {"b.jpg", "a.bmp"}},
+                                         BrowseFilterCase {"JpegFiles", 1, {"b.jpg"}},
+                                         BrowseFilterCase {"BmpFiles", 2, {"a.bmp"}},
+                                         BrowseFilterCase {"AllFiles", 3, {"b.jpg", "a.bmp"}}),
+                         [](const testing::TestParamInfo<BrowseFilterCase>& info) {
+                             return std::string(info.param.filter);
+                         });
+
 TEST_F(FoldersTest, BrowseListsTheFolderOfTheChosenFile)
 {
     WriteSnapshots(2);

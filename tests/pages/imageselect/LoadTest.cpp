@@ -4,6 +4,7 @@
 #include "report/ProjectFileIO.h"
 
 #include <QDateTime>
+#include <QFile>
 
 #include <QTreeWidget>
 
@@ -174,6 +175,27 @@ TEST_F(LoadTest, AProjectWhoseFilesFailOnTheWayIsReplacedByANewOne)
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("Could not find"));
     EXPECT_EQ(document.Project().InspectionCount(), 0);
     EXPECT_EQ(document.documentName(), "Untitled");
+    EXPECT_EQ(page->RowCount(), 0);
+}
+
+TEST_F(LoadTest, OpeningFailsWhenASnapshotVanishesAfterTheCheck)
+{
+    const auto selections = TwoSelections();
+    auto saved =
+        ReportProject::FromLists(NewReportProject(QDateTime::currentDateTime()).title, selections, TwoRecords());
+    ASSERT_TRUE(saved);
+    const QString projectPath = QDir(temporary.path()).filePath("report.QVR");
+    ASSERT_TRUE(SaveProjectFile(projectPath, *saved).ok);
+    // The name changes after the files were checked and before the page reads them.
+    QObject::connect(
+        &document, &CQvxReportWriterDoc::DocumentNameChanged, [&] { QFile::remove(selections[1].snapshotPath); });
+
+    EXPECT_FALSE(document.OpenProjectPath(projectPath));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Could not find"));
+    EXPECT_EQ(document.documentName(), "Untitled");
+    EXPECT_TRUE(document.documentPath().isEmpty());
+    EXPECT_EQ(document.Project().InspectionCount(), 0);
     EXPECT_EQ(page->RowCount(), 0);
 }
 
