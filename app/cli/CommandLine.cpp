@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "CommandArguments.h"
+
 #include <optional>
 
 namespace {
@@ -19,21 +21,6 @@ std::optional<CommandMode> ModeNamed(const QString& argument)
     }
     if (argument == "--help" || argument == "-h") {
         return CommandMode::Help;
-    }
-    return std::nullopt;
-}
-
-std::optional<TemperatureUnit> UnitNamed(const QString& value)
-{
-    const QString unit = value.toLower();
-    if (unit == "c") {
-        return TemperatureUnit::Celsius;
-    }
-    if (unit == "f") {
-        return TemperatureUnit::Fahrenheit;
-    }
-    if (unit == "k") {
-        return TemperatureUnit::Kelvin;
     }
     return std::nullopt;
 }
@@ -78,26 +65,14 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
 
     CommandLineParse parse;
     parse.request.mode = *mode;
-    QStringList files;
+    const CommandArguments split = SplitCommandArguments(arguments);
+    if (!split.error.isEmpty()) {
+        return Failure(split.error);
+    }
+    const QStringList& files = split.files;
     bool unitGiven = false;
     bool scaleGiven = false;
-    for (int i = 1; i < arguments.size(); ++i) {
-        QString argument = arguments[i];
-        if (!argument.startsWith("--") || argument == "-") {
-            files << argument;
-            continue;
-        }
-        QString value;
-        const qsizetype equals = argument.indexOf('=');
-        if (equals >= 0) {
-            value = argument.mid(equals + 1);
-            argument.truncate(equals);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            return Failure(QString("%1 needs a value").arg(argument));
-        }
-
+    for (const auto& [argument, value] : split.options) {
         if (argument == "--unit" && (*mode == CommandMode::Info || *mode == CommandMode::Csv) && !unitGiven) {
             const std::optional<TemperatureUnit> unit = UnitNamed(value);
             if (!unit) {

@@ -1,5 +1,6 @@
 #include "ReportCommands.h"
 
+#include "CommandArguments.h"
 #include "ProjectJson.h"
 
 #include "app/settings/Settings.h"
@@ -47,21 +48,6 @@ RequestParse Failure(const QString& error)
     return {std::nullopt, error};
 }
 
-std::optional<TemperatureUnit> UnitNamed(const QString& value)
-{
-    const QString unit = value.toLower();
-    if (unit == QLatin1String("c")) {
-        return TemperatureUnit::Celsius;
-    }
-    if (unit == QLatin1String("f")) {
-        return TemperatureUnit::Fahrenheit;
-    }
-    if (unit == QLatin1String("k")) {
-        return TemperatureUnit::Kelvin;
-    }
-    return std::nullopt;
-}
-
 std::optional<ReportTemplate> TemplateNamed(const QString& value)
 {
     const QString name = value.toLower();
@@ -78,23 +64,12 @@ RequestParse ParseReportRequest(const QStringList& arguments)
 {
     ReportRequest request;
     request.pdf = arguments.first() == QLatin1String("--pdf");
-    QStringList files;
-    for (int i = 1; i < arguments.size(); ++i) {
-        QString argument = arguments[i];
-        if (!argument.startsWith(QLatin1String("--"))) {
-            files << argument;
-            continue;
-        }
-        QString value;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (equals >= 0) {
-            value = argument.mid(equals + 1);
-            argument.truncate(equals);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            return Failure(QStringLiteral("%1 needs a value").arg(argument));
-        }
+    const CommandArguments split = SplitCommandArguments(arguments);
+    if (!split.error.isEmpty()) {
+        return Failure(split.error);
+    }
+    const QStringList& files = split.files;
+    for (const auto& [argument, value] : split.options) {
         if (request.pdf && argument == QLatin1String("--unit") && !request.unit) {
             request.unit = UnitNamed(value);
             if (!request.unit) {
