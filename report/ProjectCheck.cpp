@@ -1,6 +1,6 @@
 #include "ProjectCheck.h"
 
-#include "snapshot/ByteView.h"
+#include "pages/pictures/DibImage.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
 
@@ -11,8 +11,6 @@ namespace {
 
 using Kind = ProjectFileProblem::Kind;
 
-constexpr quint16 BitmapFileType = 0x4D42; // "BM"
-constexpr qint64 BitmapFileHeaderSize = 14;
 // Images are shown as thumbnails of this size; decoding at it is enough to prove the file.
 constexpr QSize ThumbnailSize(106, 80);
 
@@ -40,16 +38,12 @@ std::optional<Kind> SnapshotProblem(const QString& path)
     return std::nullopt;
 }
 
-// A bitmap file is usable when it starts with a whole file header of the bitmap type.
+// The same reader the page's rebuild uses, so a bitmap that passes here cannot fail there
+// after the open project has already been replaced.
 bool IsBitmapFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray header = file.read(BitmapFileHeaderSize);
-    const auto type = ByteView(header, ByteOrder::Little).Read<quint16>(0);
-    return header.size() == BitmapFileHeaderSize && type == BitmapFileType;
+    DibImage bitmap;
+    return bitmap.LoadBmpFile(path) && bitmap.IsValid() && !bitmap.ToImage().isNull();
 }
 
 bool Decodes(const QString& path)

@@ -12,7 +12,8 @@ namespace {
 
 // Inspections given as (snapshot, image) file names; "" is an empty path. Names starting with
 // "missing" do not exist, "junk" files hold text, "blank.qvx" is a snapshot without pixels and
-// "good" files are a real snapshot or a real picture in the format of their suffix.
+// "good" files are a real snapshot or a real picture in the format of their suffix, and "cut"
+// files a real bitmap whose pixel rows are missing (the file header alone still looks right).
 struct CheckCase
 {
     const char* name;
@@ -39,6 +40,12 @@ protected:
             QImage picture(64, 48, QImage::Format_RGB32);
             picture.fill(Qt::darkCyan);
             EXPECT_TRUE(picture.save(path, name.section('.', -1).toLower().toLatin1().constData()));
+        } else if (name.startsWith("cut")) {
+            QImage picture(64, 48, QImage::Format_RGB32);
+            picture.fill(Qt::darkCyan);
+            EXPECT_TRUE(picture.save(path, "bmp"));
+            QFile file(path);
+            EXPECT_TRUE(file.resize(100));
         } else if (name.startsWith("junk")) {
             Write(path, "neither a snapshot nor a picture");
         }
@@ -87,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase {"MissingImage", {{"good.qvx", "missing.jpg"}}, P::ImageNotFound, 0, "missing.jpg"},
         CheckCase {"UndecodableImage", {{"good.qvx", "junk.jpg"}}, P::ImageUndecodable, 0, "junk.jpg"},
         CheckCase {"InvalidBitmap", {{"good.qvx", "junk.bmp"}}, P::ImageInvalidBitmap, 0, "junk.bmp"},
+        CheckCase {"BitmapWithoutItsRows", {{"good.qvx", "cut.bmp"}}, P::ImageInvalidBitmap, 0, "cut.bmp"},
         // Only a lower-case "bmp" ending is read as a bitmap file; others go to the picture decoder.
         CheckCase {"UpperCaseBmpIsAPicture", {{"good.qvx", "junk.BMP"}}, P::ImageUndecodable, 0, "junk.BMP"},
         CheckCase {"AnyDecodablePicture", {{"good.qvx", "good.png"}}, {}, 0, ""},
