@@ -114,50 +114,49 @@ void ImageSelectDlg::BuildControls()
     layout->addWidget(BuildImageColumn());
 }
 
-QWidget* ImageSelectDlg::BuildSnapshotColumn()
+// The snapshot and image columns are laid out alike: a label, the folder box, Browse and
+// Refresh, and the folder list; the caller connects the two buttons.
+QWidget* ImageSelectDlg::BuildFolderColumn(const QString& name, unsigned labelId, FolderColumn& parts)
 {
     auto* column = new QWidget;
     auto* layout = new QGridLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    snapshotFolderEdit = MakeFolderEdit("snapshotFolderEdit");
-    snapshotFolderList = MakeFolderList("snapshotFolderList");
-    QPushButton* browse = MakeButton("snapshotBrowseButton", StringId::Browse);
-    QPushButton* refresh = MakeButton("snapshotRefreshButton", StringId::Refresh);
-    connect(browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseSnapshotFolder);
-    connect(refresh, &QPushButton::clicked, this, &ImageSelectDlg::RefreshSnapshotFolder);
-    auto* label = new QLabel(LoadAppString(StringId::SnapshotFolder));
-    label->setObjectName(QStringLiteral("snapshotFolderLabel"));
+    parts.edit = MakeFolderEdit((name + "FolderEdit").toLatin1().constData());
+    parts.list = MakeFolderList((name + "FolderList").toLatin1().constData());
+    parts.browse = MakeButton((name + "BrowseButton").toLatin1().constData(), StringId::Browse);
+    parts.refresh = MakeButton((name + "RefreshButton").toLatin1().constData(), StringId::Refresh);
+    auto* label = new QLabel(LoadAppString(labelId));
+    label->setObjectName(name + "FolderLabel");
     layout->addWidget(label, 0, 0, 1, 2);
-    layout->addWidget(snapshotFolderEdit, 1, 0, 1, 2);
-    layout->addWidget(browse, 2, 0);
-    layout->addWidget(refresh, 2, 1);
-    layout->addWidget(snapshotFolderList, 3, 0, 1, 2);
-    snapshotFolderList->installEventFilter(this);
-    snapshotFolderList->viewport()->installEventFilter(this);
+    layout->addWidget(parts.edit, 1, 0, 1, 2);
+    layout->addWidget(parts.browse, 2, 0);
+    layout->addWidget(parts.refresh, 2, 1);
+    layout->addWidget(parts.list, 3, 0, 1, 2);
+    parts.list->installEventFilter(this);
+    parts.list->viewport()->installEventFilter(this);
+    return column;
+}
+
+QWidget* ImageSelectDlg::BuildSnapshotColumn()
+{
+    FolderColumn parts;
+    QWidget* column = BuildFolderColumn(QStringLiteral("snapshot"), StringId::SnapshotFolder, parts);
+    snapshotFolderEdit = parts.edit;
+    snapshotFolderList = parts.list;
+    connect(parts.browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseSnapshotFolder);
+    connect(parts.refresh, &QPushButton::clicked, this, &ImageSelectDlg::RefreshSnapshotFolder);
     return column;
 }
 
 QWidget* ImageSelectDlg::BuildImageColumn()
 {
-    auto* column = new QWidget;
-    auto* layout = new QGridLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    imageFolderEdit = MakeFolderEdit("imageFolderEdit");
-    imageFolderList = MakeFolderList("imageFolderList");
-    QPushButton* browse = MakeButton("imageBrowseButton", StringId::Browse);
-    QPushButton* refresh = MakeButton("imageRefreshButton", StringId::Refresh);
-    connect(browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseImageFolder);
+    FolderColumn parts;
+    QWidget* column = BuildFolderColumn(QStringLiteral("image"), StringId::ImageFolder, parts);
+    imageFolderEdit = parts.edit;
+    imageFolderList = parts.list;
+    connect(parts.browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseImageFolder);
     // Refresh lists bitmaps before JPEG files, Browse the other way round.
-    connect(refresh, &QPushButton::clicked, this, [this] { RefreshImageFolder(QStringLiteral("bmp,jpg")); });
-    auto* label = new QLabel(LoadAppString(StringId::ImageFolder));
-    label->setObjectName(QStringLiteral("imageFolderLabel"));
-    layout->addWidget(label, 0, 0, 1, 2);
-    layout->addWidget(imageFolderEdit, 1, 0, 1, 2);
-    layout->addWidget(browse, 2, 0);
-    layout->addWidget(refresh, 2, 1);
-    layout->addWidget(imageFolderList, 3, 0, 1, 2);
-    imageFolderList->installEventFilter(this);
-    imageFolderList->viewport()->installEventFilter(this);
+    connect(parts.refresh, &QPushButton::clicked, this, [this] { RefreshImageFolder(QStringLiteral("bmp,jpg")); });
     return column;
 }
 

@@ -101,6 +101,14 @@ protected:
 
 private:
     void BuildControls();
+    struct FolderColumn
+    {
+        QLineEdit* edit = nullptr;
+        QListWidget* list = nullptr;
+        QPushButton* browse = nullptr;
+        QPushButton* refresh = nullptr;
+    };
+    QWidget* BuildFolderColumn(const QString& name, unsigned labelId, FolderColumn& parts);
     QWidget* BuildSnapshotColumn();
     QWidget* BuildImageColumn();
     QWidget* BuildInspectionsColumn();
