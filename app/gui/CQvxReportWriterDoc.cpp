@@ -31,12 +31,21 @@ void CQvxReportWriterDoc::SetDocumentName(const QString& documentName)
     emit DocumentNameChanged(name);
 }
 
+void CQvxReportWriterDoc::SetModified(bool changed)
+{
+    if (modified != changed) {
+        modified = changed;
+        emit ModifiedChanged(modified);
+    }
+}
+
 void CQvxReportWriterDoc::New()
 {
     project = NewReportProject(QDateTime::currentDateTime());
     path.clear();
     SetDocumentName(LoadAppString(StringId::Untitled));
     emit ProjectReplaced();
+    SetModified(false);
 }
 
 bool CQvxReportWriterDoc::Open()
@@ -101,6 +110,7 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
     path = openedPath;
     SetDocumentName(QFileInfo(filePath).fileName());
     emit ProjectReplaced();
+    SetModified(false);
     // A page that cannot show the project (a file went away since the check) has put a new,
     // untitled one in its place.
     return path == openedPath;
@@ -116,6 +126,8 @@ bool CQvxReportWriterDoc::SaveTo(const QString& filePath)
     }
     if (!saved.ok) {
         MessageBox(ProjectSaveMessage(filePath, saved.reason), IconError, ButtonsOk);
+        return false;
     }
-    return saved.ok;
+    SetModified(false);
+    return true;
 }

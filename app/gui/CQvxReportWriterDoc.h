@@ -27,6 +27,11 @@ public:
     const QString& documentPath() const { return path; }
     void SetDocumentName(const QString& documentName);
 
+    // Whether the user changed the project since it was made new, opened or saved. The pages
+    // call SetModified() for every change the user makes; looking at a project never does.
+    bool IsModified() const { return modified; }
+    void SetModified(bool changed = true);
+
     // The parent of the file dialogs; none by default.
     void SetDialogParent(QWidget* parent) { dialogParent = parent; }
 
@@ -44,6 +49,7 @@ public:
 
 signals:
     void DocumentNameChanged(const QString& documentName);
+    void ModifiedChanged(bool modified);
     // The project was replaced as a whole (New or a successful load): the pages show it afresh.
     void ProjectReplaced();
     // A save is about to write the project: the pages take their control values into it now.
@@ -56,4 +62,5 @@ private:
     QString name;
     QString path;
     QWidget* dialogParent = nullptr;
+    bool modified = false;
 };
