@@ -14,6 +14,7 @@
 #include "snapshot/cQVX.h"
 
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -62,6 +63,41 @@ void DetailsDlg::ConnectControls()
     connect(faultEdit, &cColourEdit::textChanged, this, &DetailsDlg::ColourCheckedFields);
     // The swatch opens the chooser as the focus reaches it, as clicking it would.
     penColourSwatch->installEventFilter(this);
+    WatchUserEdits();
+}
+
+void DetailsDlg::WatchUserEdits()
+{
+    // Any control may carry a field of the record: each change is checked against the record as
+    // shown, so the project is marked the moment the user changes it.
+    for (auto* edit : findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::textChanged, this, &DetailsDlg::NoteUserEdit);
+    }
+    for (auto* edit : findChildren<cColourEdit*>()) {
+        connect(edit, &cColourEdit::textChanged, this, &DetailsDlg::NoteUserEdit);
+    }
+    for (auto* list : findChildren<QComboBox*>()) {
+        connect(list, &QComboBox::currentIndexChanged, this, &DetailsDlg::NoteUserEdit);
+    }
+    for (auto* picker : findChildren<QDateTimeEdit*>()) {
+        connect(picker, &QDateTimeEdit::dateTimeChanged, this, &DetailsDlg::NoteUserEdit);
+    }
+    for (auto* choice : findChildren<QRadioButton*>()) {
+        connect(choice, &QRadioButton::toggled, this, &DetailsDlg::NoteUserEdit);
+    }
+}
+
+void DetailsDlg::NoteUserEdit()
+{
+    if (!controlsShowRecord || document->IsModified()) {
+        return;
+    }
+    InspectionDetails edited = shownValues;
+    TakeRecordTexts(edited);
+    TakeRecordChoices(edited);
+    if (edited != shownValues) {
+        document->SetModified();
+    }
 }
 
 void DetailsDlg::Previous()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "pages/details/StrokeTracker.h"
+#include "report/InspectionDetails.h"
+#include "report/PenStroke.h"
 
 #include <QImage>
 #include <QWidget>
@@ -23,7 +25,6 @@ class ReportProject;
 class cColourButton;
 class cColourEdit;
 class cQVX;
-struct InspectionDetails;
 
 // The "Inspection Data" page: one inspection at a time, its snapshot and visual image with the
 // strokes drawn over them, the temperatures at two chosen cursors, and the typed-in inspection
@@ -92,6 +93,8 @@ private:
     void BuildMeasurementPanel();
     void BuildBuildingFields();
     void ConnectControls();
+    void WatchUserEdits();
+    void NoteUserEdit();
     void ShowTemplate();
     void UpdateUnitLabels();
 
@@ -119,6 +122,8 @@ private:
     // Strokes.
     void TakePenSize();
     void RefreshStrokes();
+    // The shown inspection's strokes become `strokes`; Undo can bring back the ones replaced.
+    void ReplaceStrokes(std::vector<PenStroke> strokes);
 
     CQvxReportWriterDoc* document;
     QString caption;
@@ -133,6 +138,11 @@ private:
     bool controlsShowRecord = false;
     int shownPosition = 0;
     int shownCount = 0;
+    // The record as the controls gave it back when they were filled: only the fields that differ
+    // from it at storing time are the user's changes.
+    InspectionDetails shownValues;
+    // Earlier stroke lists of the shown inspection, newest last, for Undo.
+    std::vector<std::vector<PenStroke>> strokeHistory;
     std::unique_ptr<cQVX> snapshot;
     QImage snapshotPicture;
     QImage visualImage;

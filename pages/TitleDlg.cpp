@@ -3,6 +3,7 @@
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
+#include "app/gui/ProjectMessages.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "app/text/TextFits.h"
@@ -58,33 +59,53 @@ ReportTitle& TitleDlg::Title() const
 
 void TitleDlg::SetCompany(const QString& company)
 {
-    companyEdit->SetText(company);
+    const ShowingProject showing(this);
     Title().company = company;
+    companyEdit->SetText(company);
 }
 
 void TitleDlg::SetAuthor(const QString& author)
 {
-    authorEdit->SetText(author);
+    const ShowingProject showing(this);
     Title().author = author;
+    authorEdit->SetText(author);
 }
 
 void TitleDlg::SetGeneralComments(const QString& comments)
 {
-    commentsEdit->SetText(comments);
+    const ShowingProject showing(this);
     Title().generalComments = comments;
+    commentsEdit->SetText(comments);
     ColourComments();
 }
 
 void TitleDlg::SetLogoPath(const QString& path)
 {
     if (path.isEmpty()) {
-        logoFrame->ClearLogo();
-        logoPath.clear();
+        ShowLogo(QString());
     } else if (LoadLogo(path)) {
         logoPath = path;
+        logoFrame->SetMissingText(QString());
     }
     Title().logoPath = logoPath;
     logoPathEdit->setText(logoPath);
+}
+
+void TitleDlg::ShowLogo(const QString& path)
+{
+    logoPath = path;
+    Title().logoPath = path;
+    logoPathEdit->setText(path);
+    if (path.isEmpty()) {
+        logoFrame->ClearLogo();
+        logoFrame->SetMissingText(QString());
+    } else if (LoadLogo(path)) {
+        logoFrame->SetMissingText(QString());
+    } else {
+        // The project keeps naming its own logo: the user sees that it is missing and may set another.
+        logoFrame->ClearLogo();
+        logoFrame->SetMissingText(CouldNotFindText(path));
+    }
 }
 
 void TitleDlg::SetDate(const OleDate& date)
@@ -95,6 +116,7 @@ void TitleDlg::SetDate(const OleDate& date)
         const QSignalBlocker quiet(datePicker);
         datePicker->setDateTime(shown);
     }
+    shownPickerDate = datePicker->dateTime();
 }
 
 void TitleDlg::SetShowDate(bool show)
@@ -105,12 +127,38 @@ void TitleDlg::SetShowDate(bool show)
     Title().showDate = show;
 }
 
+void TitleDlg::TakeUserEdit(QString& field, const QString& value)
+{
+    if (showing || field == value) {
+        return;
+    }
+    field = value;
+    document->SetModified();
+}
+
+void TitleDlg::TakeShownDate()
+{
+    // Only a date the user picked replaces the project's, so that a loaded date keeps every digit
+    // it was read with, and one the picker cannot show stays as it was.
+    if (datePicker->dateTime() == shownPickerDate) {
+        return;
+    }
+    shownPickerDate = datePicker->dateTime();
+    Title().date = OleDateFromDateTime(datePicker->dateTime());
+    document->SetModified();
+}
+
+void TitleDlg::ChooseShowDate(bool show)
+{
+    if (Title().showDate != show) {
+        document->SetModified();
+    }
+    SetShowDate(show);
+}
+
 void TitleDlg::Reset()
 {
-    logoFrame->ClearLogo();
-    logoPath.clear();
-    Title().logoPath.clear();
-    logoPathEdit->clear();
+    ShowLogo(QString());
     ApplyRegistryDefaults();
     // Today's date and time, to the second.
     QDateTime now = QDateTime::currentDateTime();
@@ -118,20 +166,12 @@ void TitleDlg::Reset()
     SetDate(OleDateFromDateTime(now));
     SetShowDate(true);
     SetGeneralComments(QString());
-    TakeValues();
 }
 
 bool TitleDlg::TakeValues()
 {
-    ReportTitle& title = Title();
-    title.company = companyEdit->text();
-    title.author = authorEdit->text();
-    // The picker only replaces the date when it shows another one, so that a loaded date keeps
-    // every digit it was read with.
-    if (datePicker->dateTime() != DateTimeFromOleDate(title.date)) {
-        title.date = OleDateFromDateTime(datePicker->dateTime());
-    }
-    title.generalComments = commentsEdit->Text();
+    // Every value reached the project as it was typed; what is left is to tell about a name too long.
+    TakeShownDate();
     for (LimitedLineEdit* edit : {companyEdit, authorEdit}) {
         if (edit->text().size() > NameLimit) {
             MessageBox(LoadAppString(StringId::PleaseEnterNoMoreThan).arg(NameLimit), IconExclamation, ButtonsOk);
@@ -148,16 +188,19 @@ void TitleDlg::SetImage()
     if (!chosen) {
         return;
     }
-    if (LoadLogo(chosen->path)) {
-        logoPath = chosen->path;
+    const QString previous = Title().logoPath;
+    SetLogoPath(chosen->path);
+    if (Title().logoPath != previous) {
+        document->SetModified();
     }
-    Title().logoPath = logoPath;
-    logoPathEdit->setText(logoPath);
     SaveLogoPathDefault(logoPath);
 }
 
 void TitleDlg::ClearImage()
 {
+    if (!Title().logoPath.isEmpty()) {
+        document->SetModified();
+    }
     SetLogoPath(QString());
     SaveLogoPathDefault(logoPath);
 }
@@ -176,12 +219,7 @@ void TitleDlg::ApplyRegistryDefaults()
 {
     const TitleDefaults defaults = ReadTitleDefaults();
     if (defaults.logoPath) {
-        logoPath = *defaults.logoPath;
-        Title().logoPath = logoPath;
-        if (logoPath.isEmpty() || !LoadLogo(logoPath)) {
-            logoFrame->ClearLogo();
-        }
-        logoPathEdit->setText(Title().logoPath);
+        ShowLogo(*defaults.logoPath);
     }
     if (defaults.company) {
         SetCompany(*defaults.company);
@@ -195,7 +233,7 @@ void TitleDlg::ShowProjectTitle()
 {
     // A copy: each setter writes its field back into the project as it goes.
     const ReportTitle title = Title();
-    SetLogoPath(title.logoPath);
+    ShowLogo(title.logoPath);
     SetCompany(title.company);
     SetAuthor(title.author);
     SetShowDate(title.showDate);

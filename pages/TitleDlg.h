@@ -2,7 +2,10 @@
 
 #include "report/OleDate.h"
 
+#include <QDateTime>
 #include <QWidget>
+
+#include <utility>
 
 class CQvxReportWriterDoc;
 class LimitedLineEdit;
@@ -38,13 +41,15 @@ public:
     void SetGeneralComments(const QString& comments);
     // A path whose picture does not load keeps the previous logo and path; an empty path clears the logo.
     void SetLogoPath(const QString& path);
+    // The logo the project names: one that does not load stays named and is shown as missing.
+    void ShowLogo(const QString& path);
     void SetDate(const OleDate& date);
     void SetShowDate(bool show);
 
     // A new project: the registry's defaults, today's date, no comments.
     void Reset();
-    // Takes the control values into the project; false, after the message, when company or author
-    // is longer than 40 characters (the long value is still taken).
+    // The values are in the project as soon as they change; before a save this tells, and answers
+    // false, when company or author is longer than 40 characters (the long value is still kept).
     bool TakeValues();
 
     // The page's commands, as its buttons run them.
@@ -67,11 +72,36 @@ private:
     void ShowProjectTitle();
     void OnProjectReplaced();
     void ColourComments();
+    // A value the user typed into the project, marking it modified; nothing while the page is
+    // filling its controls from the project.
+    void TakeUserEdit(QString& field, const QString& value);
+    void TakeShownDate();
+    void ChooseShowDate(bool show);
+
+    // While alive, changes of the controls come from the project, not from the user.
+    class ShowingProject
+    {
+    public:
+        explicit ShowingProject(TitleDlg* page)
+            : page(page)
+            , wasShowing(std::exchange(page->showing, true))
+        { }
+        ~ShowingProject() { page->showing = wasShowing; }
+        ShowingProject(const ShowingProject&) = delete;
+        ShowingProject& operator=(const ShowingProject&) = delete;
+
+    private:
+        TitleDlg* page;
+        bool wasShowing;
+    };
 
     CQvxReportWriterDoc* document;
     QString caption;
     // The path of the logo the page shows; a project's path whose picture does not load gives way to it.
     QString logoPath;
+    bool showing = false;
+    // What the date picker showed when the page last put the project's date into it.
+    QDateTime shownPickerDate;
 
     LogoFrame* logoFrame = nullptr;
     QLineEdit* logoPathEdit = nullptr;

@@ -14,13 +14,16 @@ bool PathComesFirst(int language)
 
 QString CouldNotFindMessage(const QString& path)
 {
-    const QString couldNotFind = LoadAppString(StringId::CouldNotFind);
-    const QString headline =
-        PathComesFirst(StringSource().language) ? path + u' ' + couldNotFind : couldNotFind + u' ' + path;
-    return JoinMessage(headline, LoadAppString(StringId::AbortingLoad));
+    return JoinMessage(CouldNotFindText(path), LoadAppString(StringId::AbortingLoad));
 }
 
 } // namespace
+
+QString CouldNotFindText(const QString& path)
+{
+    const QString couldNotFind = LoadAppString(StringId::CouldNotFind);
+    return PathComesFirst(StringSource().language) ? path + u' ' + couldNotFind : couldNotFind + u' ' + path;
+}
 
 QString ProjectReadMessage(ProjectReadError error)
 {

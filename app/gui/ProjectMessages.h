@@ -14,5 +14,8 @@ QString ProjectReadMessage(ProjectReadError error);
 // The message for a snapshot or image that loading the project's inspections cannot open.
 QString ProjectFileProblemMessage(const ProjectFileProblem& problem);
 
+// "Could not find <path>", in the word order of the language in use.
+QString CouldNotFindText(const QString& path);
+
 // The message for a save that did not replace `path`.
 QString ProjectSaveMessage(const QString& path, const QString& reason);

@@ -33,8 +33,9 @@ CMainFrame::CMainFrame(CQvxReportWriterDoc* document, std::span<const QvxMenuIte
     setCentralWidget(view);
     document->SetDialogParent(this);
     ConnectCommands();
-    SetDocumentName(document->documentName());
-    connect(document, &CQvxReportWriterDoc::DocumentNameChanged, this, &CMainFrame::SetDocumentName);
+    ShowDocumentTitle();
+    connect(document, &CQvxReportWriterDoc::DocumentNameChanged, this, &CMainFrame::ShowDocumentTitle);
+    connect(document, &CQvxReportWriterDoc::ModifiedChanged, this, &CMainFrame::ShowDocumentTitle);
 }
 
 void CMainFrame::ConnectCommands()
@@ -85,9 +86,11 @@ QWidget* CMainFrame::GetPage(int index) const
     return view ? view->GetPage(index) : nullptr;
 }
 
-void CMainFrame::SetDocumentName(const QString& documentName)
+void CMainFrame::ShowDocumentTitle()
 {
-    setWindowTitle(TitlePrefix + documentName);
+    // A changed project is marked with a star after its name, as desktop programs do.
+    const QString marker = document->IsModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(TitlePrefix + document->documentName() + marker);
 }
 
 void CMainFrame::PlaceOnScreen(QSize screen)
@@ -103,6 +106,9 @@ void CMainFrame::PlaceOnScreen(QSize screen)
 
 bool CMainFrame::AskToSaveChanges()
 {
+    if (!document->IsModified()) {
+        return true;
+    }
     QString question = LoadAppString(StringId::SaveChangesTo);
     question.replace(QLatin1String("%s"), document->documentName());
     switch (MessageBox(question, IconQuestion, ButtonsYesNoCancel)) {

@@ -28,7 +28,8 @@ public:
     // The menu's action of a command id, or nullptr.
     QAction* CommandAction(unsigned int commandId) const { return actions.value(commandId); }
 
-    void SetDocumentName(const QString& documentName);
+    // The program name, the project's name and a star while it has changes not saved.
+    void ShowDocumentTitle();
 
     // Starts maximised on a screen up to 1024 pixels wide, else 995 x 750 in the middle.
     void PlaceOnScreen(QSize screen);

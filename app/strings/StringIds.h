@@ -140,6 +140,10 @@ constexpr unsigned CannotWriteCompany = 302;
 constexpr unsigned CannotOpenKeyForAuthor = 303;
 constexpr unsigned CannotWriteAuthor = 304;
 
+// Questions before the user's work is dropped.
+constexpr unsigned ClearAllArrows = 310;
+constexpr unsigned RemoveTypedInspections = 311;
+
 // Product, about box and start-up.
 constexpr unsigned ProductTitle = 451;
 constexpr unsigned ProductName = 452;

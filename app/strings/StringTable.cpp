@@ -138,6 +138,8 @@ constexpr StringEntry EnglishStrings[] = {
     {CannotWriteCompany,       "Could not write company to the registry"},
     {CannotOpenKeyForAuthor,   "Could not open registry key to save author name"},
     {CannotWriteAuthor,        "Could not write author to the registry"},
+    {ClearAllArrows,           "Remove every arrow drawn on this inspection?"},
+    {RemoveTypedInspections,   "Inspection data has been entered for %1 of these inspections. Remove them anyway?"},
     {ProductTitle,             "VORNEX Brenmor Report Writer"},
     {ProductName,              "Brenmor Report Writer"},
     {Version,                  "Version"},

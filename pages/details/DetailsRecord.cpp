@@ -13,6 +13,7 @@
 #include "pages/pictures/DibImage.h"
 #include "pages/pictures/Picture.h"
 #include "pages/pictures/SnapshotBitmap.h"
+#include "report/DetailsEdits.h"
 #include "report/ReportProject.h"
 #include "snapshot/cQVX.h"
 
@@ -69,6 +70,7 @@ void DetailsDlg::UpdatePositionText()
 void DetailsDlg::ShowInspection()
 {
     controlsShowRecord = false;
+    strokeHistory.clear();
     UpdatePositionText();
     LoadShownPictures();
     EmptyControls();
@@ -94,6 +96,9 @@ void DetailsDlg::ShowInspection()
         emissivityEdit->setText(EmissivityText(snapshot->emissivity));
     }
     PutRecordChoices(*record);
+    shownValues = *record;
+    TakeRecordTexts(shownValues);
+    TakeRecordChoices(shownValues);
     controlsShowRecord = true;
     shownPosition = Project().CurrentPosition();
     shownCount = Project().InspectionCount();
@@ -106,13 +111,19 @@ void DetailsDlg::StoreInspection()
         shownCount != Project().InspectionCount()) {
         return;
     }
-    TakeRecordTexts(*record);
-    TakeRecordChoices(*record);
+    InspectionDetails edited = *record;
+    TakeRecordTexts(edited);
+    TakeRecordChoices(edited);
+    if (CopyChangedFields(shownValues, edited, *record)) {
+        shownValues = edited;
+        document->SetModified();
+    }
 }
 
 void DetailsDlg::ResetPage()
 {
     controlsShowRecord = false;
+    strokeHistory.clear();
     for (LimitedLineEdit* edit :
          {nameEdit, operatorEdit, locationEdit, equipmentEdit, measuredLoadEdit, ratedLoadEdit, loadPercentEdit}) {
         edit->clear();
@@ -269,7 +280,10 @@ void DetailsDlg::TakeRecordTexts(InspectionDetails& record) const
 void DetailsDlg::TakeRecordChoices(InspectionDetails& record) const
 {
     record.repairPriority = priorityList->currentIndex();
-    record.materialCondition = Buildings() ? materialList->currentIndex() : 0;
+    // Like the texts of the other template, the material condition is kept while it is not shown.
+    if (Buildings()) {
+        record.materialCondition = materialList->currentIndex();
+    }
     bool* flags[] = {&record.inspectedSet, &record.repairedSet, &record.reinspectedSet};
     OleDate* dates[] = {&record.inspectedDate, &record.repairedDate, &record.reinspectedDate};
     for (size_t index = 0; index < dateRows.size(); ++index) {

@@ -1,5 +1,6 @@
 #include "pages/DetailsDlg.h"
 
+#include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
 #include "app/strings/StringIds.h"
 #include "pages/details/ImageArea.h"
@@ -7,6 +8,8 @@
 
 #include <QMouseEvent>
 #include <QSpinBox>
+
+#include <utility>
 
 void DetailsDlg::mousePressEvent(QMouseEvent* event)
 {
@@ -35,12 +38,15 @@ void DetailsDlg::mouseReleaseEvent(QMouseEvent* event)
     }
     TakePenSize();
     const auto stroke = strokeTracker.Release(event->position().toPoint(), penSize, penColour);
-    InspectionSelection* selection = Project().SelectionAt(Project().CurrentPosition() - 1);
-    if (stroke && selection) {
-        selection->strokes.push_back(*stroke);
-    }
+    const InspectionSelection* selection = Project().SelectionAt(Project().CurrentPosition() - 1);
     imageArea->SetRubberBand(std::nullopt, std::nullopt);
-    RefreshStrokes();
+    if (stroke && selection) {
+        std::vector<PenStroke> strokes = selection->strokes;
+        strokes.push_back(*stroke);
+        ReplaceStrokes(std::move(strokes));
+    } else {
+        RefreshStrokes();
+    }
 }
 
 void DetailsDlg::TakePenSize()
@@ -56,17 +62,43 @@ void DetailsDlg::TakePenSize()
 void DetailsDlg::UndoStroke()
 {
     InspectionSelection* selection = Project().SelectionAt(Project().CurrentPosition() - 1);
-    if (selection && !selection->strokes.empty()) {
-        selection->strokes.pop_back();
+    if (!selection) {
+        return;
     }
+    // What was done on this page is undone step by step; strokes that came with the project
+    // are then taken back one at a time, newest first.
+    if (!strokeHistory.empty()) {
+        selection->strokes = std::move(strokeHistory.back());
+        strokeHistory.pop_back();
+    } else if (!selection->strokes.empty()) {
+        selection->strokes.pop_back();
+    } else {
+        return;
+    }
+    document->SetModified();
     RefreshStrokes();
 }
 
 void DetailsDlg::ClearStrokes()
 {
-    if (InspectionSelection* selection = Project().SelectionAt(Project().CurrentPosition() - 1)) {
-        selection->strokes.clear();
+    const InspectionSelection* selection = Project().SelectionAt(Project().CurrentPosition() - 1);
+    if (!selection || selection->strokes.empty()) {
+        return;
     }
+    if (MessageBoxId(StringId::ClearAllArrows, IconQuestion, ButtonsYesNo) != ResultYes) {
+        return;
+    }
+    ReplaceStrokes({});
+}
+
+void DetailsDlg::ReplaceStrokes(std::vector<PenStroke> strokes)
+{
+    InspectionSelection* selection = Project().SelectionAt(Project().CurrentPosition() - 1);
+    if (!selection) {
+        return;
+    }
+    strokeHistory.push_back(std::exchange(selection->strokes, std::move(strokes)));
+    document->SetModified();
     RefreshStrokes();
 }
 

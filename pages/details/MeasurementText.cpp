@@ -1,5 +1,6 @@
 #include "pages/details/MeasurementText.h"
 
+#include "output/TemperatureText.h"
 #include "snapshot/cQVX.h"
 
 namespace {
@@ -28,11 +29,8 @@ QString TemperatureText(float temperature, int unit)
 
 QString DifferenceText(float difference, int unit)
 {
-    // A difference just below zero would print as "-0.0": the page shows it without its sign.
-    if (difference < 0.0f && int(difference * 10.0f) == 0) {
-        difference = -difference;
-    }
-    return TemperatureText(difference, unit);
+    // The report's own wording, so that the page never shows another difference than it prints.
+    return DifferenceWithUnit(difference, UnitSuffix(unit));
 }
 
 float ReflectedTemperature(qint16 reflectedTemp, int unit)

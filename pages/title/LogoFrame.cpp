@@ -24,6 +24,12 @@ void LogoFrame::ClearLogo()
     update();
 }
 
+void LogoFrame::SetMissingText(const QString& text)
+{
+    missingText = text;
+    update();
+}
+
 QRect LogoFrame::LogoRect() const
 {
     if (logo.isNull()) {
@@ -35,10 +41,11 @@ QRect LogoFrame::LogoRect() const
 void LogoFrame::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
+    QPainter painter(this);
     if (logo.isNull()) {
+        painter.drawText(contentsRect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWrapAnywhere, missingText);
         return;
     }
-    QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(LogoRect().translated(contentsRect().topLeft()), logo);
 }

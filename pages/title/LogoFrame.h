@@ -14,6 +14,8 @@ public:
     // The logo and its size in screen pixels; a null image for none.
     void SetLogo(const QImage& picture, const QSize& pixels);
     void ClearLogo();
+    // A text shown in place of a logo that could not be loaded; empty for none.
+    void SetMissingText(const QString& text);
     QSize LogoPixels() const { return logoPixels; }
     // Where the logo is drawn, relative to the inside of the frame; empty without a logo.
     QRect LogoRect() const;
@@ -23,5 +25,6 @@ protected:
 
 private:
     QImage logo;
+    QString missingText;
     QSize logoPixels {-1, -1};
 };

@@ -65,12 +65,16 @@ void TitleDlg::ConnectControls()
 {
     connect(setImageButton, &QPushButton::clicked, this, &TitleDlg::SetImage);
     connect(clearImageButton, &QPushButton::clicked, this, &TitleDlg::ClearImage);
-    connect(companyEdit, &QLineEdit::textChanged, this, [this](const QString& text) { Title().company = text; });
-    connect(authorEdit, &QLineEdit::textChanged, this, [this](const QString& text) { Title().author = text; });
-    connect(dateRadio, &QRadioButton::clicked, this, [this] { SetShowDate(true); });
-    connect(noDateRadio, &QRadioButton::clicked, this, [this] { SetShowDate(false); });
+    connect(companyEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        TakeUserEdit(Title().company, text);
+    });
+    connect(
+        authorEdit, &QLineEdit::textChanged, this, [this](const QString& text) { TakeUserEdit(Title().author, text); });
+    connect(dateRadio, &QRadioButton::clicked, this, [this] { ChooseShowDate(true); });
+    connect(noDateRadio, &QRadioButton::clicked, this, [this] { ChooseShowDate(false); });
+    connect(datePicker, &QDateTimeEdit::dateTimeChanged, this, &TitleDlg::TakeShownDate);
     connect(commentsEdit, &cColourEdit::textChanged, this, [this] {
-        Title().generalComments = commentsEdit->Text();
+        TakeUserEdit(Title().generalComments, commentsEdit->Text());
         ColourComments();
     });
 }

@@ -8,6 +8,7 @@
 #include "report/ReportProject.h"
 
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -122,6 +123,10 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     Trigger(CommandSave);
     EXPECT_EQ(FileBytes(projectPath), firstSave);
 
+    // A date picked on the Title Page is printed by a report made before any save.
+    ShowTab(0);
+    Title()->findChild<QDateTimeEdit*>("datePicker")->setDateTime(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
+    ShowTab(2);
     const QString pdfPath = folder.filePath("survey.pdf");
     chosenFiles.push_back(pdfPath);
     Click(details, "generateButton");
@@ -129,6 +134,7 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     const QString text = PdfText(pdfPath);
     EXPECT_TRUE(text.contains("Thermography Inspection Report")) << text.left(400).toStdString();
     EXPECT_TRUE(text.contains("Northwind Power"));
+    EXPECT_TRUE(text.contains("14th March 2026"));
     EXPECT_TRUE(text.contains("Connector lug L1"));
     EXPECT_TRUE(text.contains("Fuse holder F3"));
     EXPECT_TRUE(text.contains("Tighten the lug"));

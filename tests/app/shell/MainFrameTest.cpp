@@ -4,6 +4,8 @@
 #include "app/settings/Settings.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/MainMenu.h"
+#include "report/ProjectFileIO.h"
+#include "tools/demoproject/DemoProject.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -60,6 +63,7 @@ TEST_P(ExitPromptTest, FileExitAndTheCloseBoxAskTheSameQuestion)
     const ExitCase& c = GetParam();
     for (const bool byMenu : {true, false}) {
         Start();
+        EditProject();
         shown.clear();
         answers.assign(c.answers.begin(), c.answers.end());
         if (c.saveAsName) {
@@ -97,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Answers,
 TEST_F(MainFrameTest, ExitAfterAFailedSaveStaysOpen)
 {
     Start(WriteNewProject("Kept.QVR"));
+    EditProject();
     // The project's file has become a folder: the save cannot replace it.
     const QString path = app->Document()->documentPath();
     ASSERT_TRUE(QFile::remove(path));
@@ -112,11 +117,12 @@ TEST_F(MainFrameTest, ExitAfterAFailedSaveStaysOpen)
 TEST_F(MainFrameTest, NewAsksBeforeDiscardingTheProject)
 {
     Start(WriteNewProject("Plant.QVR"));
+    EditProject();
     answers = {ResultCancel};
     Trigger(CommandId::FileNew);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Save changes to Plant.QVR ?");
-    EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Plant.QVR");
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Plant.QVR*");
 
     answers = {ResultNo};
     Trigger(CommandId::FileNew);
@@ -128,6 +134,7 @@ TEST_F(MainFrameTest, NewAfterYesSavesFirst)
 {
     const QString path = WriteNewProject("Plant.QVR");
     Start(path);
+    EditProject();
     QFile::remove(path);
     answers = {ResultYes};
     Trigger(CommandId::FileNew);
@@ -140,6 +147,7 @@ TEST_F(MainFrameTest, OpenAsksBeforeTheFileDialog)
 {
     const QString other = WriteNewProject("Other.QVR");
     Start();
+    EditProject();
     answers = {ResultCancel};
     Trigger(CommandId::FileOpen);
     EXPECT_TRUE(fileRequests.empty());
@@ -151,6 +159,68 @@ TEST_F(MainFrameTest, OpenAsksBeforeTheFileDialog)
     EXPECT_EQ(fileRequests[0].kind, FileRequest::Open);
     EXPECT_EQ(fileRequests[0].title, "Open");
     EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Other.QVR");
+}
+
+// Looking at a project is no change: New, Open and Exit go on without a question, and the title
+// shows a star only from the first edit until the next save.
+TEST_F(MainFrameTest, OnlyAChangedProjectIsMarkedAndAskedAbout)
+{
+    const QString path = WriteNewProject("Plant.QVR");
+    Start(path);
+    auto* tabs = app->MainFrame()->findChild<QTabWidget*>();
+    ASSERT_NE(tabs, nullptr);
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+    }
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Plant.QVR");
+    Trigger(CommandId::FileNew);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(app->Document()->documentPath().isEmpty());
+
+    ASSERT_TRUE(app->Document()->OpenProjectPath(path));
+    EditProject();
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Plant.QVR*");
+    Trigger(CommandId::FileSave);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Plant.QVR");
+    EXPECT_TRUE(app->MainFrame()->close());
+    EXPECT_TRUE(shown.empty());
+}
+
+// Stepping through every inspection of the demo project and through every page, in either
+// template, changes nothing: a save writes back the very bytes that were opened.
+TEST_F(MainFrameTest, ViewingTheDemoProjectAndSavingWritesTheSameBytes)
+{
+    const QDir examples(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"));
+    for (const int reportTemplate : {0, 1}) {
+        ASSERT_EQ(WriteTemplate(reportTemplate), SettingWrite::Written);
+        const QString path = folder.filePath(QStringLiteral("demo-%1.QVR").arg(reportTemplate));
+        ASSERT_TRUE(SaveProjectFile(path, BuildDemoProject(examples)).ok);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray opened = file.readAll();
+        file.close();
+
+        Start(path);
+        auto* tabs = app->MainFrame()->findChild<QTabWidget*>();
+        ASSERT_NE(tabs, nullptr);
+        tabs->setCurrentIndex(2);
+        auto* next = app->MainFrame()->findChild<QPushButton*>(QStringLiteral("nextButton"));
+        ASSERT_NE(next, nullptr);
+        for (int step = 0; step <= app->Document()->Project().InspectionCount(); ++step) {
+            next->click();
+        }
+        tabs->setCurrentIndex(1);
+        tabs->setCurrentIndex(0);
+        tabs->setCurrentIndex(2);
+        EXPECT_FALSE(app->Document()->IsModified()) << reportTemplate;
+        Trigger(CommandId::FileSave);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll() == opened) << "template " << reportTemplate;
+        EXPECT_TRUE(shown.empty());
+        app.reset();
+    }
 }
 
 TEST_F(MainFrameTest, SaveAsNamesTheProjectAndSaveThenWritesWithoutAsking)

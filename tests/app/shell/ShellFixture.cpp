@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 
 void ShellTest::SetUp()
 {
@@ -75,6 +76,13 @@ void ShellTest::Trigger(unsigned int commandId)
     QAction* action = app->MainFrame()->CommandAction(commandId);
     ASSERT_NE(action, nullptr) << commandId;
     action->trigger();
+}
+
+void ShellTest::EditProject(const QString& company)
+{
+    auto* edit = app->MainFrame()->findChild<QLineEdit*>(QStringLiteral("companyEdit"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(company);
 }
 
 QString ShellTest::WriteNewProject(const QString& name)

@@ -85,7 +85,7 @@ TEST_F(DetailsRecord, SnapshotThatDoesNotLoadStillShowsTheTextsAndStoringKeepsTh
     EXPECT_EQ(Record(0).cursorA, 2);
 }
 
-TEST_F(DetailsRecord, MaintenanceStoresNoMaterialButKeepsTheBuildingTexts)
+TEST_F(DetailsRecord, MaintenanceKeepsTheMaterialAndTheBuildingTexts)
 {
     AddInspection(1);
     Record(0).materialCondition = 2;
@@ -93,10 +93,34 @@ TEST_F(DetailsRecord, MaintenanceStoresNoMaterialButKeepsTheBuildingTexts)
     Record(0).loadPercent = "80";
     Open();
     EXPECT_EQ(EditText("loadPercentEdit"), "80");
+    Type("loadPercentEdit", "5");
     page->StoreInspection();
-    EXPECT_EQ(Record(0).materialCondition, 0);
+    EXPECT_EQ(Record(0).materialCondition, 2);
     EXPECT_EQ(Record(0).indoorTemperature, "21");
-    EXPECT_EQ(Record(0).loadPercent, "80");
+    EXPECT_EQ(Record(0).loadPercent, "805");
+}
+
+// Looking at a record stores it back unchanged, whatever the controls make of it: unset cursors,
+// bare line feeds, an out-of-range priority. Only the field the user edits changes.
+TEST_F(DetailsRecord, ViewingLeavesTheRecordAsItWasRead)
+{
+    AddInspection(3);
+    Record(0).comment = "First line\nsecond line\r\nthird";
+    Record(0).repairPriority = 9;
+    Record(0).cursorA = -1;
+    Record(0).cursorB = -1;
+    const InspectionDetails read = Record(0);
+    Open();
+    page->StoreInspection();
+    EXPECT_EQ(Record(0), read);
+    EXPECT_FALSE(document.IsModified());
+
+    Type("nameEdit", "Pump");
+    page->StoreInspection();
+    InspectionDetails edited = read;
+    edited.name = "Pump";
+    EXPECT_EQ(Record(0), edited);
+    EXPECT_TRUE(document.IsModified());
 }
 
 TEST_F(DetailsRecord, BuildingsStoresMaterialAndKeepsTheLoadPercent)

@@ -142,13 +142,35 @@ TEST_F(DetailsStrokes, UndoAndClearRemoveTheShownInspectionsStrokes)
     Open();
     Drag({200, 150}, {300, 150});
     Drag({200, 160}, {300, 160});
+    EXPECT_TRUE(document.IsModified());
     Child<QPushButton>("undoButton")->click();
     ASSERT_EQ(Strokes().size(), 1u);
     EXPECT_EQ(Strokes()[0].startY, 80);
+
+    // Clear asks first; No keeps every stroke.
+    dialogs.AnswerNextMessage(ResultNo);
+    Child<QPushButton>("clearButton")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Remove every arrow drawn on this inspection?");
+    EXPECT_EQ(dialogs.messages[0].buttons, ButtonsYesNo);
+    EXPECT_EQ(Strokes().size(), 1u);
+
+    // Yes clears them, and Undo brings them all back.
+    Drag({200, 170}, {300, 170});
+    dialogs.AnswerNextMessage(ResultYes);
     Child<QPushButton>("clearButton")->click();
     EXPECT_TRUE(Strokes().empty());
     Child<QPushButton>("undoButton")->click();
+    ASSERT_EQ(Strokes().size(), 2u);
+    EXPECT_EQ(Strokes()[1].startY, 100);
+    Child<QPushButton>("undoButton")->click();
+    Child<QPushButton>("undoButton")->click();
     EXPECT_TRUE(Strokes().empty());
+    Child<QPushButton>("undoButton")->click();
+    EXPECT_TRUE(Strokes().empty());
+    // Nothing to clear, nothing asked.
+    Child<QPushButton>("clearButton")->click();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 TEST_F(DetailsStrokes, NoInspectionsNoStrokes)

@@ -1,5 +1,7 @@
 #include "pages/details/MeasurementText.h"
 
+#include "output/TemperatureText.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,6 +12,20 @@ TEST(DifferenceText, NoNegativeZero)
     EXPECT_EQ(DifferenceText(0.0f, 0), QStringLiteral("0.0 \u00B0C"));
     EXPECT_EQ(DifferenceText(-0.2f, 1), QStringLiteral("-0.2 \u00B0F"));
     EXPECT_EQ(DifferenceText(12.34f, 2), QStringLiteral("12.3 K"));
+}
+
+// The page keeps the sign of every difference the report prints with one: only "-0.0" loses it.
+TEST(DifferenceText, SameSignRuleAsTheReport)
+{
+    const float differences[] = {-0.09f, -0.06f, -0.05f, -0.049f, -0.01f, -0.0f, 0.04f, 0.05f, -1.05f, -0.95f};
+    for (const float difference : differences) {
+        for (const int unit : {0, 1, 2}) {
+            EXPECT_EQ(DifferenceText(difference, unit), DifferenceWithUnit(difference, UnitSuffix(unit))) << difference;
+        }
+    }
+    EXPECT_EQ(DifferenceText(-0.05f, 0), QStringLiteral("-0.1 \u00B0C"));
+    EXPECT_EQ(DifferenceText(-0.09f, 2), QStringLiteral("-0.1 K"));
+    EXPECT_EQ(DifferenceText(-0.049f, 1), QStringLiteral("0.0 \u00B0F"));
 }
 
 struct ReflectedCase

@@ -127,20 +127,59 @@ TEST_F(TitlePage, UnreadableChoiceKeepsTheOldLogoAndSavesItsPathAgain)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(TitlePage, ProjectWhoseLogoDoesNotLoadKeepsTheShownLogo)
+TEST_F(TitlePage, ProjectWhoseLogoDoesNotLoadKeepsItsOwnLogoPath)
 {
     Open();
     const QString logo = WritePhoto(folder, "logo.jpg", TwoColourPhoto({64, 32}, Qt::red, Qt::blue));
     page->SetLogoPath(logo);
     ReportProject saved = NewReportProject(QDateTime::currentDateTime());
-    saved.title.logoPath = folder.filePath("gone.jpg");
+    const QString gone = folder.filePath("gone.jpg");
+    saved.title.logoPath = gone;
     saved.title.company = "Loaded Co";
     const QString project = folder.filePath("old.QVR");
     ASSERT_TRUE(SaveProjectFile(project, saved).ok);
     ASSERT_TRUE(document.OpenProjectPath(project));
-    EXPECT_EQ(document.Project().title.logoPath, logo);
-    EXPECT_EQ(Child<QLineEdit>("logoPathEdit")->text(), logo);
+    EXPECT_EQ(document.Project().title.logoPath, gone);
+    EXPECT_EQ(Child<QLineEdit>("logoPathEdit")->text(), gone);
+    EXPECT_EQ(Child<LogoFrame>("logoFrame")->LogoPixels(), QSize(-1, -1));
     EXPECT_EQ(Child<QLineEdit>("companyEdit")->text(), "Loaded Co");
+    EXPECT_FALSE(document.IsModified());
+
+    // Saving writes the project's own logo back, never the one shown before.
+    ASSERT_TRUE(document.Save());
+    EXPECT_EQ(LoadProjectFile(project).project.title.logoPath, gone);
+}
+
+// Every title value is in the project as soon as it changes, so a report printed before any save
+// shows it; values shown from the project are no change of the user's.
+TEST_F(TitlePage, ChangesReachTheProjectAtOnceAndMarkItModified)
+{
+    Open();
+    EXPECT_FALSE(document.IsModified());
+    const QDateTime chosen(QDate(2026, 3, 14), QTime(9, 30));
+    Child<QDateTimeEdit>("datePicker")->setDateTime(chosen);
+    EXPECT_EQ(DateTimeFromOleDate(document.Project().title.date), chosen);
+    EXPECT_TRUE(document.IsModified());
+
+    document.SetModified(false);
+    Child<QRadioButton>("noDateRadio")->click();
+    EXPECT_FALSE(document.Project().title.showDate);
+    EXPECT_TRUE(document.IsModified());
+
+    document.SetModified(false);
+    QTest::keyClicks(Child<cColourEdit>("generalCommentsEdit"), "Roof");
+    EXPECT_EQ(document.Project().title.generalComments, "Roof");
+    EXPECT_TRUE(document.IsModified());
+
+    // Comments read with bare line feeds are shown and kept exactly as read.
+    ReportProject saved = NewReportProject(QDateTime::currentDateTime());
+    saved.title.generalComments = "one\ntwo";
+    const QString project = folder.filePath("lf.QVR");
+    ASSERT_TRUE(SaveProjectFile(project, saved).ok);
+    ASSERT_TRUE(document.OpenProjectPath(project));
+    EXPECT_TRUE(page->TakeValues());
+    EXPECT_EQ(document.Project().title.generalComments, "one\ntwo");
+    EXPECT_FALSE(document.IsModified());
 }
 
 TEST_F(TitlePage, ClearImageWithoutLogoStillWritesAnEmptyPath)
