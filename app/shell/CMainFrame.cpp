@@ -9,11 +9,15 @@
 #include "app/shell/CQvxReportWriterView.h"
 #include "app/shell/MainMenu.h"
 #include "app/shell/MainWindowPlacement.h"
+#include "app/shell/RecentProjectsMenu.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace {
@@ -33,6 +37,7 @@ CMainFrame::CMainFrame(CQvxReportWriterDoc* document, std::span<const QvxMenuIte
     setCentralWidget(view);
     document->SetDialogParent(this);
     ConnectCommands();
+    SetUpRecentProjects();
     ShowDocumentTitle();
     connect(document, &CQvxReportWriterDoc::DocumentNameChanged, this, &CMainFrame::ShowDocumentTitle);
     connect(document, &CQvxReportWriterDoc::ModifiedChanged, this, &CMainFrame::ShowDocumentTitle);
@@ -79,6 +84,37 @@ void CMainFrame::ConnectCommands()
         CSplashDlg dialog(this);
         dialog.exec();
     });
+}
+
+void CMainFrame::SetUpRecentProjects()
+{
+    // The list goes above Exit, in whatever language the menu came.
+    QAction* exit = actions.value(CommandId::AppExit);
+    auto* fileMenu = exit ? qobject_cast<QMenu*>(exit->parent()) : nullptr;
+    if (!fileMenu) {
+        return;
+    }
+    recentProjects = new RecentProjectsMenu(fileMenu, exit, this);
+    connect(recentProjects, &RecentProjectsMenu::ProjectChosen, this, &CMainFrame::OpenRecentProject);
+    connect(document, &CQvxReportWriterDoc::DocumentNameChanged, this, [this] {
+        if (!document->documentPath().isEmpty()) {
+            recentProjects->Add(document->documentPath());
+        }
+    });
+}
+
+void CMainFrame::OpenRecentProject(const QString& path)
+{
+    if (!AskToSaveChanges()) {
+        return;
+    }
+    if (!QFileInfo::exists(path)) {
+        recentProjects->Remove(path);
+        MessageBox(
+            LoadAppString(StringId::RecentProjectGone).arg(QDir::toNativeSeparators(path)), IconExclamation, ButtonsOk);
+        return;
+    }
+    document->OpenProjectPath(path);
 }
 
 QWidget* CMainFrame::GetPage(int index) const
