@@ -1,5 +1,6 @@
 #include "pages/DetailsDlg.h"
 
+#include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
 #include "app/gui/WaitCursor.h"
@@ -35,12 +36,7 @@ void DetailsDlg::GenerateReport()
         StoreInspection();
         // Inspections never shown here get the cursors the page would have chosen; the project keeps them.
         FillUnsetCursorChoices(Project());
-        outcome = RunReport(this,
-                            folder,
-                            fileName,
-                            Project(),
-                            {Buildings() ? ReportTemplate::Buildings : ReportTemplate::Maintenance,
-                             TemperatureUnitFromSetting(unsigned(unit))});
+        outcome = RunReport(this, folder, fileName, Project(), {document->Template(), document->Unit()});
     }
     if (!outcome.saved) {
         const QString message = PrintErrorMessage(outcome.errorCode);
