@@ -72,9 +72,11 @@ std::vector<PenStroke> StrokesFor(int index)
 
 } // namespace
 
-ReportProject BuildDemoProject(const QDir& examples)
+ReportProject BuildDemoProject(const QDir& examples, ReportTemplate reportTemplate)
 {
     ReportProject project = NewReportProject(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+    project.reportTemplate = reportTemplate;
+    project.unit = TemperatureUnit::Celsius;
     project.title.company = QStringLiteral("Northfield Facilities Ltd");
     project.title.author = QStringLiteral("Jane Smith");
     project.title.generalComments =

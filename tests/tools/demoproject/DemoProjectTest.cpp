@@ -31,6 +31,10 @@ TEST(DemoProject, OneInspectionPerExampleWithPhotosStrokesAndData)
     EXPECT_TRUE(jpeg);
     EXPECT_TRUE(bitmap);
     EXPECT_FALSE(project.title.company.isEmpty());
+    // Whoever opens it sees it as it was made, whatever their settings.
+    EXPECT_EQ(project.reportTemplate, ReportTemplate::Maintenance);
+    EXPECT_EQ(project.unit, TemperatureUnit::Celsius);
+    EXPECT_EQ(BuildDemoProject(examples, ReportTemplate::Buildings).reportTemplate, ReportTemplate::Buildings);
 }
 
 } // namespace
