@@ -30,6 +30,7 @@ DetailsDlg::DetailsDlg(CQvxReportWriterDoc* document, QWidget* parent)
     ConnectControls();
     connect(document, &CQvxReportWriterDoc::ProjectReplaced, this, &DetailsDlg::OnProjectReplaced);
     connect(document, &CQvxReportWriterDoc::GatherForSaving, this, &DetailsDlg::StoreInspection);
+    connect(document, &CQvxReportWriterDoc::ReportOptionsChanging, this, &DetailsDlg::StoreInspection);
     connect(document, &CQvxReportWriterDoc::ReportOptionsChanged, this, &DetailsDlg::ShowReportOptions);
     UpdatePositionText();
 }

@@ -56,7 +56,7 @@ void CQvxReportWriterDoc::ChangeTemplate(ReportTemplate chosen)
         return;
     }
     // The pages store what they show while its fields are still those of the old template.
-    emit GatherForSaving();
+    emit ReportOptionsChanging();
     project.reportTemplate = chosen;
     SetModified();
     emit ReportOptionsChanged();
@@ -67,7 +67,7 @@ void CQvxReportWriterDoc::ChangeUnit(TemperatureUnit chosen)
     if (Unit() == chosen) {
         return;
     }
-    emit GatherForSaving();
+    emit ReportOptionsChanging();
     ConvertTypedValues(project, Unit(), chosen);
     project.unit = chosen;
     SetModified();

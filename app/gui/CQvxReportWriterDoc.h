@@ -62,9 +62,10 @@ signals:
     void ModifiedChanged(bool modified);
     // The project was replaced as a whole (New or a successful load): the pages show it afresh.
     void ProjectReplaced();
-    // A save is about to write the project, or the template or unit is about to change: the pages
-    // take their control values into it now.
+    // A save is about to write the project: the pages take their control values into it now.
     void GatherForSaving();
+    // The open project's template or unit is about to change: the pages store what they show.
+    void ReportOptionsChanging();
     // The open project's template or unit changed: the pages show it in the new one.
     void ReportOptionsChanged();
 

@@ -409,7 +409,7 @@ TEST_F(DocumentTest, AnOldFileTakesTheSettingsAndKeepsItsBytesUntilChanged)
 TEST_F(DocumentTest, ChangingTheUnitConvertsTheTypedValuesOfEveryInspection)
 {
     OpenExisting();
-    QSignalSpy gathered(&document, &CQvxReportWriterDoc::GatherForSaving);
+    QSignalSpy changing(&document, &CQvxReportWriterDoc::ReportOptionsChanging);
     QSignalSpy changed(&document, &CQvxReportWriterDoc::ReportOptionsChanged);
     document.ChangeUnit(TemperatureUnit::Fahrenheit);
     for (int index : {0, 1}) {
@@ -421,7 +421,7 @@ TEST_F(DocumentTest, ChangingTheUnitConvertsTheTypedValuesOfEveryInspection)
     }
     EXPECT_EQ(document.Project().unit, TemperatureUnit::Fahrenheit);
     EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(gathered.count(), 1);
+    EXPECT_EQ(changing.count(), 1);
     EXPECT_EQ(changed.count(), 1);
 
     document.ChangeUnit(TemperatureUnit::Fahrenheit);
