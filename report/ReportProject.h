@@ -2,7 +2,10 @@
 
 #include "DetailsList.h"
 #include "InspectionSelection.h"
+#include "ReportTemplate.h"
 #include "ReportTitle.h"
+
+#include "snapshot/TemperatureUnit.h"
 
 #include <QDateTime>
 
@@ -16,6 +19,11 @@ class ReportProject
 {
 public:
     ReportTitle title;
+    // The template and temperature unit the project is shown and printed in; typed temperatures
+    // and wind speeds are in that unit. A file from before projects carried them states neither,
+    // and its user's settings apply.
+    std::optional<ReportTemplate> reportTemplate;
+    std::optional<TemperatureUnit> unit;
 
     // A project from separately read lists; nothing when their lengths differ.
     static std::optional<ReportProject>

@@ -33,7 +33,7 @@ build/release/bin/thermreport-demoproject examples build/demo/demo.QVR >/dev/nul
 build/release/bin/thermreport-demoproject --buildings examples build/demo/demo-buildings.QVR >/dev/null
 report=$("$program" --pdf build/demo/demo-report.pdf build/demo/demo.QVR)
 echo "== demo report: $report ($(pdfinfo "$report" | awk '/^Pages:/ {print $2}') pages)"
-report=$("$program" --pdf build/demo/demo-buildings-report.pdf build/demo/demo-buildings.QVR --template buildings)
+report=$("$program" --pdf build/demo/demo-buildings-report.pdf build/demo/demo-buildings.QVR)
 echo "== building demo report: $report ($(pdfinfo "$report" | awk '/^Pages:/ {print $2}') pages)"
 if [ -n "${DISPLAY:-}" ]; then
     echo "== opening the program on the demo project"

@@ -174,9 +174,10 @@ ReportCommandOutcome WritePdf(const ReportRequest& request, ReportProject projec
         return Failed(problem->path, ProblemText(*problem));
     }
     FillUnsetCursorChoices(project);
+    // Given options win over what the project states; the settings stand in for an old file.
     ReportOptions options;
-    options.unit = request.unit.value_or(TemperatureUnitFromSetting(unsigned(GetTempUnit())));
-    options.reportTemplate = request.reportTemplate.value_or(ReportTemplateFromSetting(GetTemplate()));
+    options.unit = request.unit.value_or(project.unit.value_or(TempUnitSetting()));
+    options.reportTemplate = request.reportTemplate.value_or(project.reportTemplate.value_or(TemplateSetting()));
 
     const QFileInfo target(request.outputPath);
     CommandLineNotifications notifications;
@@ -209,7 +210,11 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
     if (request.pdf) {
         return WritePdf(request, std::move(read.project), output);
     }
-    const QJsonDocument json(ProjectToJson(read.project, StoredVersion(request.projectPath)));
+    // What the report would be printed in: an old file that states neither takes the settings.
+    ReportProject& project = read.project;
+    project.reportTemplate = project.reportTemplate.value_or(TemplateSetting());
+    project.unit = project.unit.value_or(TempUnitSetting());
+    const QJsonDocument json(ProjectToJson(project, StoredVersion(request.projectPath)));
     if (output.write(json.toJson(QJsonDocument::Indented)) < 0) {
         return {FileProblem, QStringLiteral("cannot write to standard output")};
     }
@@ -218,9 +223,11 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
 
 QString ReportUsageText()
 {
-    return QStringLiteral("  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
-                          "                                                  the project's report as a PDF file\n"
-                          "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n");
+    return QStringLiteral(
+        "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
+        "                                                  the project's report as a PDF file, in its\n"
+        "                                                  own unit and template unless they are given\n"
+        "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n");
 }
 
 int RunReportCommandLine(const QStringList& arguments)

@@ -69,3 +69,13 @@ SettingWrite WriteTempUnit(int unit)
 {
     return WriteInteger(*OpenProgramKey(), QLatin1String(TempUnitName), unit);
 }
+
+ReportTemplate TemplateSetting()
+{
+    return ReportTemplateFromSetting(GetTemplate());
+}
+
+TemperatureUnit TempUnitSetting()
+{
+    return TemperatureUnitFromSetting(unsigned(GetTempUnit()));
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "report/ReportTemplate.h"
+#include "snapshot/TemperatureUnit.h"
+
 // The program's per-user settings: language, report template and temperature unit. They are read
 // afresh on every call; nothing is cached, so a change made in one place is seen everywhere.
 
@@ -21,3 +24,8 @@ SettingWrite WriteTemplate(int reportTemplate);
 // value reads as 0; a value above 2 reads as 1.
 int GetTempUnit();
 SettingWrite WriteTempUnit(int unit);
+
+// The template and unit settings as the values of a project: what a new project takes, and what a
+// project whose file states none is shown and printed in.
+ReportTemplate TemplateSetting();
+TemperatureUnit TempUnitSetting();

@@ -77,7 +77,7 @@ void CMainFrame::ConnectCommands()
         dialog.exec();
     });
     on(CommandId::Template, [this] {
-        cTemplateDlg dialog(this);
+        cTemplateDlg dialog(*document, this);
         dialog.exec();
     });
     on(CommandId::AppAbout, [this] {

@@ -56,12 +56,7 @@ void DetailsDlg::GenerateReport()
         StoreInspection();
         // Inspections never shown here get the cursors the page would have chosen; the project keeps them.
         FillUnsetCursorChoices(Project());
-        outcome = RunReport(this,
-                            folder,
-                            fileName,
-                            Project(),
-                            {Buildings() ? ReportTemplate::Buildings : ReportTemplate::Maintenance,
-                             TemperatureUnitFromSetting(unsigned(unit))});
+        outcome = RunReport(this, folder, fileName, Project(), {document->Template(), document->Unit()});
     }
     if (outcome.saved) {
         WriteLastReportFolder(QFileInfo(chosen->path).absolutePath());

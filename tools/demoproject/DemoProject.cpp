@@ -194,9 +194,16 @@ std::vector<PenStroke> StrokesFor(int index, bool reference)
 }
 
 template<size_t Count>
-ReportProject BuildSurvey(const QDir& examples, const SceneNotes (&scenes)[Count], const QString& comments)
+ReportProject BuildSurvey(const QDir& examples,
+                          ReportTemplate reportTemplate,
+                          const SceneNotes (&scenes)[Count],
+                          const QString& comments)
 {
     ReportProject project = NewReportProject(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+    // Whoever opens it sees it as it was made, whatever their settings: typed temperatures are in
+    // Celsius and wind speeds in km/h.
+    project.reportTemplate = reportTemplate;
+    project.unit = TemperatureUnit::Celsius;
     project.title.logoPath = examples.absoluteFilePath(QStringLiteral("logo/company-logo.jpg"));
     project.title.company = QStringLiteral("Northfield Facilities Ltd");
     project.title.author = QStringLiteral("Jane Smith");
@@ -239,6 +246,7 @@ ReportProject BuildDemoProject(const QDir& examples)
 {
     return BuildSurvey(
         examples,
+        ReportTemplate::Maintenance,
         PlantScenes,
         QStringLiteral("Annual thermographic survey of the electrical distribution and mechanical plant.\n"
                        "All readings were taken under normal load. Items with priority 4 or 5 need attention "
@@ -248,6 +256,7 @@ ReportProject BuildDemoProject(const QDir& examples)
 ReportProject BuildBuildingsDemoProject(const QDir& examples)
 {
     return BuildSurvey(examples,
+                       ReportTemplate::Buildings,
                        BuildingScenes,
                        QStringLiteral("Thermographic survey of the building envelope, taken on a cold, overcast "
                                       "morning with the heating on for twelve hours before.\nThe findings show "

@@ -193,10 +193,13 @@ TEST_F(MainFrameTest, OnlyAChangedProjectIsMarkedAndAskedAbout)
 TEST_F(MainFrameTest, ViewingTheDemoProjectAndSavingWritesTheSameBytes)
 {
     const QDir examples(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"));
+    // The plant survey is a Maintenance project, the building survey a Buildings one; the user's
+    // own template is the other one each time.
+    const ReportProject surveys[] = {BuildDemoProject(examples), BuildBuildingsDemoProject(examples)};
     for (const int reportTemplate : {0, 1}) {
-        ASSERT_EQ(WriteTemplate(reportTemplate), SettingWrite::Written);
+        ASSERT_EQ(WriteTemplate(1 - reportTemplate), SettingWrite::Written);
         const QString path = folder.filePath(QStringLiteral("demo-%1.QVR").arg(reportTemplate));
-        ASSERT_TRUE(SaveProjectFile(path, BuildDemoProject(examples)).ok);
+        ASSERT_TRUE(SaveProjectFile(path, surveys[reportTemplate]).ok);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray opened = file.readAll();

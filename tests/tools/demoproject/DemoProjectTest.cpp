@@ -41,6 +41,10 @@ TEST(DemoProject, EveryExampleWithItsPhotoStrokesAndData)
     }
     EXPECT_TRUE(jpeg);
     EXPECT_TRUE(bitmap);
+    // Whoever opens them sees them as they were made, whatever their settings.
+    EXPECT_EQ(plant.reportTemplate, ReportTemplate::Maintenance);
+    EXPECT_EQ(building.reportTemplate, ReportTemplate::Buildings);
+    EXPECT_EQ(plant.unit, TemperatureUnit::Celsius);
     // The loosest connection gets the highest priority, the fuse contact a lower one.
     EXPECT_EQ(plant.DetailsAt(1)->repairPriority, 5);
     EXPECT_LT(plant.DetailsAt(2)->repairPriority, plant.DetailsAt(1)->repairPriority);
