@@ -3,7 +3,9 @@
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
+#include "pages/imageselect/ThumbnailIcon.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,7 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -51,23 +53,20 @@ ImageSelectDlg::ImageSelectDlg(CQvxReportWriterDoc* document, QWidget* parent)
     : QWidget(parent)
     , document(document)
     , caption(LoadAppString(StringId::ImageSelect))
+    , rows(new InspectionRowsModel(document->Project(), this))
+    , pendingIcon(ThumbnailIcon(PendingThumbnail()))
 {
     setObjectName(QStringLiteral("ImageSelectDlg"));
     BuildControls();
-    connect(&snapshotFill,
-            &ThumbnailFill::ThumbnailsReady,
-            this,
-            [this](const QStringList& names, const QList<QImage>& thumbnails) {
-                AppendFolderItems(ThumbnailFill::Snapshots, names, thumbnails);
-            });
-    connect(&imageFill,
-            &ThumbnailFill::ThumbnailsReady,
-            this,
-            [this](const QStringList& names, const QList<QImage>& thumbnails) {
-                AppendFolderItems(ThumbnailFill::Images, names, thumbnails);
-            });
-    connect(&snapshotFill, &ThumbnailFill::Finished, this, [this] { FinishFill(ThumbnailFill::Snapshots); });
-    connect(&imageFill, &ThumbnailFill::Finished, this, [this] { FinishFill(ThumbnailFill::Images); });
+    for (FolderList* files : {&snapshotFiles, &imageFiles}) {
+        connect(&files->fill,
+                &ThumbnailFill::ThumbnailsReady,
+                this,
+                [this, files](int first, const QList<ThumbnailResult>& results) {
+                    TakeThumbnails(*files, first, results);
+                });
+        connect(&files->fill, &ThumbnailFill::Finished, this, [this, files] { FinishFill(*files); });
+    }
     connect(document, &CQvxReportWriterDoc::ProjectReplaced, this, &ImageSelectDlg::ShowProject);
     ShowProject();
 }
@@ -143,6 +142,7 @@ QWidget* ImageSelectDlg::BuildSnapshotColumn()
     QWidget* column = BuildFolderColumn(QStringLiteral("snapshot"), StringId::SnapshotFolder, parts);
     snapshotFolderEdit = parts.edit;
     snapshotFolderList = parts.list;
+    snapshotFiles.list = parts.list;
     connect(parts.browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseSnapshotFolder);
     connect(parts.refresh, &QPushButton::clicked, this, &ImageSelectDlg::RefreshSnapshotFolder);
     return column;
@@ -154,6 +154,7 @@ QWidget* ImageSelectDlg::BuildImageColumn()
     QWidget* column = BuildFolderColumn(QStringLiteral("image"), StringId::ImageFolder, parts);
     imageFolderEdit = parts.edit;
     imageFolderList = parts.list;
+    imageFiles.list = parts.list;
     connect(parts.browse, &QPushButton::clicked, this, &ImageSelectDlg::BrowseImageFolder);
     // Refresh lists bitmaps before JPEG files, Browse the other way round.
     connect(parts.refresh, &QPushButton::clicked, this, [this] { RefreshImageFolder(QStringLiteral("bmp,jpg")); });
@@ -168,10 +169,9 @@ QWidget* ImageSelectDlg::BuildInspectionsColumn()
     inspectionCountLabel = new QLabel;
     inspectionCountLabel->setObjectName(QStringLiteral("inspectionCountLabel"));
 
-    inspectionsList = new QTreeWidget;
+    inspectionsList = new QTreeView;
     inspectionsList->setObjectName(QStringLiteral("inspectionsList"));
-    inspectionsList->setColumnCount(2);
-    inspectionsList->setHeaderLabels({LoadAppString(StringId::ThermalSnapshot), LoadAppString(StringId::VisualImage)});
+    inspectionsList->setModel(rows);
     inspectionsList->setColumnWidth(0, InspectionsColumnWidth);
     inspectionsList->setColumnWidth(1, InspectionsColumnWidth);
     inspectionsList->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -232,24 +232,33 @@ void ImageSelectDlg::ShowProject()
 
 int ImageSelectDlg::RowCount() const
 {
-    return inspectionsList->topLevelItemCount();
+    return rows->rowCount();
 }
 
 const InspectionSelection* ImageSelectDlg::RowSelection(int row) const
 {
-    return row >= 0 && row < RowCount() ? Project().SelectionAt(row) : nullptr;
+    return rows->Selection(row);
+}
+
+const QList<QImage>& ImageSelectDlg::RowThumbs() const
+{
+    return rows->Thumbs();
+}
+
+bool ImageSelectDlg::PairFromTop() const
+{
+    return rows->PairFromTop();
 }
 
 int ImageSelectDlg::SelectedRow() const
 {
-    const QList<QTreeWidgetItem*> selected = inspectionsList->selectedItems();
-    return selected.isEmpty() ? -1 : inspectionsList->indexOfTopLevelItem(selected.constFirst());
+    const QModelIndexList selected = inspectionsList->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
 int ImageSelectDlg::RowThumbIndex(int row, int column) const
 {
-    const QTreeWidgetItem* item = inspectionsList->topLevelItem(row);
-    return item ? item->data(column, Qt::UserRole).toInt() : -1;
+    return rows->ThumbIndex(row, InspectionRowsModel::Column(column));
 }
 
 void ImageSelectDlg::UpdateInspectionCount()

@@ -4,6 +4,7 @@
 #include "report/InspectionDetails.h"
 #include "report/InspectionSelection.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QStringList>
@@ -13,14 +14,15 @@
 
 class CQvxReportWriterDoc;
 class ImagePreview;
+class InspectionRowsModel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class ReportProject;
 class SnapshotPreview;
+struct FolderFile;
 
 // The "Image Select" page: a folder of snapshots on the left, a folder of visual images on the
 // right, and between them the inspections of the report, each a snapshot with an optional
@@ -67,24 +69,28 @@ public:
     void RemoveAllRows();
 
     // Whether a folder list is still filling in its thumbnails.
-    bool Filling() const { return snapshotFill.Running() || imageFill.Running(); }
+    bool Filling() const { return snapshotFiles.fill.Running() || imageFiles.fill.Running(); }
 
     // The page's state, as the user's actions leave it.
     const QString& SnapshotFolder() const { return snapshotFolder; }
     const QString& ImageFolder() const { return imageFolder; }
-    const QStringList& SnapshotNames() const { return snapshotNames; }
-    const QStringList& ImageNames() const { return imageNames; }
-    const QList<QImage>& SnapshotThumbs() const { return snapshotThumbs; }
-    const QList<QImage>& ImageThumbs() const { return imageThumbs; }
-    const QList<QImage>& RowThumbs() const { return rowThumbs; }
-    int ChosenSnapshot() const { return chosenSnapshot; }
-    int ChosenImage() const { return chosenImage; }
+    // Every file of a folder list from the moment the folder is read; a thumbnail is null
+    // until it has been made.
+    const QStringList& SnapshotNames() const { return snapshotFiles.names; }
+    const QStringList& ImageNames() const { return imageFiles.names; }
+    const QList<QImage>& SnapshotThumbs() const { return snapshotFiles.thumbs; }
+    const QList<QImage>& ImageThumbs() const { return imageFiles.thumbs; }
+    const QList<QImage>& RowThumbs() const;
+    // The item highlighted in a folder list, which Add and Pair use; -1 for none.
+    int ChosenSnapshot() const;
+    int ChosenImage() const;
     int CurrentRow() const { return currentRow; }
-    bool PairFromTop() const { return pairFromTop; }
+    bool PairFromTop() const;
     // The row the list shows selected, -1 for none.
     int SelectedRow() const;
     // The rowThumbs index shown in a row's column (0 snapshot, 1 visual image), -1 for none.
     int RowThumbIndex(int row, int column) const;
+    const InspectionRowsModel& Rows() const { return *rows; }
 
     // The path of folder list item k, as Add and the Pair operations use it.
     QString SnapshotItemPath(int item) const;
@@ -100,6 +106,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One folder list: the files of the folder it shows and their thumbnails as they arrive.
+    struct FolderList
+    {
+        explicit FolderList(ThumbnailFill::Kind kind)
+            : kind(kind)
+        { }
+
+        ThumbnailFill::Kind kind;
+        // The folder whose files the list shows; the edit box may already name another.
+        QString folder;
+        QStringList names;
+        QList<QImage> thumbs;
+        QListWidget* list = nullptr;
+        ThumbnailFill fill;
+        int firstThumb = 0; // the row thumbnail of names[0] as the folder was read
+        int dropped = 0; // files of the running fill left out so far
+    };
+
     void BuildControls();
     struct FolderColumn
     {
@@ -119,25 +143,26 @@ private:
 
     // Folder lists.
     bool ScanFolder(const QString& folder, ThumbnailFill::Kind kind, const QString& extensions, QStringList& names);
-    void StartFill(ThumbnailFill::Kind kind, const QStringList& names);
-    void AppendFolderItems(ThumbnailFill::Kind kind, const QStringList& names, const QList<QImage>& thumbnails);
-    void FinishFill(ThumbnailFill::Kind kind);
+    void ListFiles(FolderList& files, const QString& folder, const QStringList& names);
+    void TakeThumbnails(FolderList& files, int first, const QList<ThumbnailResult>& results);
+    void FinishFill(FolderList& files);
     void TakeFolderFields();
     void PutFolderFields();
+    static int Chosen(const FolderList& files);
+    static void Choose(FolderList& files, int item);
+    FolderFile ItemFile(const FolderList& files, int item) const;
+    std::vector<FolderFile> AllItemFiles(const FolderList& files) const;
 
     // Project loading, with the thumbnail already made.
     bool AppendSnapshotRow(const QString& path, const ThumbnailResult& thumbnail);
     bool SetRowImage(const QString& path, int row, const ThumbnailResult& thumbnail);
 
     // Rows.
-    int AppendRowThumb(const QImage& thumbnail);
-    QTreeWidgetItem* AppendRow(int thumbIndex);
-    void SetRowThumb(int row, int column, int thumbIndex);
     void SelectRow(int row);
-    void PairRow(int row, int imageItem);
-    int FirstRowOfUnpairedRun() const;
     void UpdateInspectionCount();
     void AfterRowsChanged();
+    // Marks the project modified when a command of the user changed its inspections.
+    void NoteUserEdit(const std::vector<InspectionSelection>& before);
 
     // Choosing and previewing.
     bool HandleListEvent(QListWidget* list, QEvent* event);
@@ -148,30 +173,20 @@ private:
 
     CQvxReportWriterDoc* document;
     QString caption;
+    InspectionRowsModel* rows;
 
     QString snapshotFolder;
     QString imageFolder;
-    // The folders whose files the lists show; the edit boxes may already name others.
-    QString listedSnapshotFolder;
-    QString listedImageFolder;
-    QStringList snapshotNames;
-    QStringList imageNames;
-    QList<QImage> snapshotThumbs;
-    QList<QImage> imageThumbs;
-    QList<QImage> rowThumbs;
-    int chosenSnapshot = -1;
-    int chosenImage = -1;
+    FolderList snapshotFiles {ThumbnailFill::Snapshots};
+    FolderList imageFiles {ThumbnailFill::Images};
+    QIcon pendingIcon;
     int currentRow = -1;
-    bool pairFromTop = true;
-
-    ThumbnailFill snapshotFill;
-    ThumbnailFill imageFill;
 
     QLineEdit* snapshotFolderEdit = nullptr;
     QLineEdit* imageFolderEdit = nullptr;
     QListWidget* snapshotFolderList = nullptr;
     QListWidget* imageFolderList = nullptr;
-    QTreeWidget* inspectionsList = nullptr;
+    QTreeView* inspectionsList = nullptr;
     QLabel* inspectionCountLabel = nullptr;
     SnapshotPreview* snapshotPreview = nullptr;
     ImagePreview* imagePreview = nullptr;

@@ -31,12 +31,25 @@ std::unique_ptr<cColourPalette> MakePalette(PaletteKind kind)
     return std::make_unique<cIronbowLookup>();
 }
 
+void WidenToMinimumSpan(int& low, int& high)
+{
+    const int missing = MinimumAutomaticSpan - (high - low);
+    if (missing <= 0) {
+        return;
+    }
+    // The centre (low + high) / 2 lands on entry 127 of 0..255, the palette's middle.
+    low -= missing / 2;
+    high = low + MinimumAutomaticSpan;
+}
+
 void ColourRangeFor(const cQVX& snapshot, int& low, int& high)
 {
     low = snapshot.displayLow;
     high = snapshot.displayHigh;
+    // A range the camera recorded is its user's choice and is shown as given.
     if (low == 0 && high == 0) {
         snapshot.AutoDisplayRange(low, high);
+        WidenToMinimumSpan(low, high);
     }
 }
 

@@ -18,8 +18,19 @@ PaletteKind PaletteKindFor(const cQVX& snapshot);
 
 std::unique_ptr<cColourPalette> MakePalette(PaletteKind kind);
 
-// The file's colour range, or the automatic range when the file gives 0 to 0. The snapshot's
-// pixels must be decoded for the automatic range.
+// The fewest raw levels the automatic colour range spans: 255 levels give one palette entry per
+// level. A scene of one temperature collapses the automatic range onto a single level (or turns
+// it over); widened to this span around its centre, its noise of a few levels stays within a few
+// entries of the palette's middle instead of flipping between the first and last colour.
+inline constexpr int MinimumAutomaticSpan = 255;
+
+// Widens a range narrower than MinimumAutomaticSpan (a turned-over one included) to exactly that
+// span around its centre, low below high; a wider range is left as it is.
+void WidenToMinimumSpan(int& low, int& high);
+
+// The file's colour range, or the automatic range (widened to the minimum span) when the file
+// gives 0 to 0. The snapshot's pixels must be decoded for the automatic range. Every picture of a
+// snapshot takes its range from here.
 void ColourRangeFor(const cQVX& snapshot, int& low, int& high);
 
 // The 160 x 120 picture of a loaded, valid snapshot, raw row 0 at the bottom, so that a marker

@@ -125,6 +125,38 @@ void BM_PagePhotoFolderFill(benchmark::State& state)
     PageFill(state, false);
 }
 
+// Refresh beside both lists, then at once "Add All >>" and "<< Add All", and wait until every
+// row shows its thumbnails. The rows take the whole folders before their thumbnails exist.
+void BM_PageAddAllWhileFilling(benchmark::State& state)
+{
+    CQvxReportWriterDoc document;
+    ImageSelectDlg page(&document);
+    page.resize(980, 700);
+    page.show();
+    page.findChild<QLineEdit*>("snapshotFolderEdit")->setText(Folders().snapshots);
+    page.findChild<QLineEdit*>("imageFolderEdit")->setText(Folders().photos);
+    qint64 longestGap = 0;
+    QElapsedTimer sinceTick;
+    QTimer ticker;
+    ticker.setInterval(5);
+    QObject::connect(&ticker, &QTimer::timeout, [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+    for (auto _ : state) {
+        page.RemoveAllRows();
+        sinceTick.start();
+        ticker.start();
+        page.findChild<QPushButton*>("snapshotRefreshButton")->click();
+        page.findChild<QPushButton*>("imageRefreshButton")->click();
+        page.AddAll();
+        page.PairAll();
+        while (page.Filling()) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        ticker.stop();
+    }
+    state.counters["rows"] = double(page.RowCount());
+    state.counters["longest_freeze_ms"] = double(longestGap);
+}
+
 // A project of 100 inspections, each a snapshot with one of the large photographs.
 void BM_PageProjectLoad(benchmark::State& state)
 {
@@ -150,6 +182,7 @@ BENCHMARK(BM_SnapshotThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PhotoThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PageSnapshotFolderFill)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PagePhotoFolderFill)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PageAddAllWhileFilling)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PageProjectLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -64,6 +64,10 @@ bool ImageSelectDlg::HandleListEvent(QListWidget* list, QEvent* event)
         // uses the item chosen before.
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         if (const QListWidgetItem* item = list->itemAt(mouse->position().toPoint())) {
+            // Highlighted here already, as the list would on the press, so that the command of
+            // a double-click takes the item under the mouse.
+            FolderList& files = snapshots ? snapshotFiles : imageFiles;
+            Choose(files, list->row(item));
             snapshots ? ChooseSnapshot(list->row(item)) : ChooseImage(list->row(item));
         }
         if (event->type() == QEvent::MouseButtonDblClick) {
@@ -84,8 +88,9 @@ bool ImageSelectDlg::HandleInspectionsEvent(QEvent* event)
 {
     if (IsLeftPress(event)) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
-        if (QTreeWidgetItem* item = inspectionsList->itemAt(mouse->position().toPoint())) {
-            currentRow = inspectionsList->indexOfTopLevelItem(item);
+        const QModelIndex index = inspectionsList->indexAt(mouse->position().toPoint());
+        if (index.isValid()) {
+            currentRow = index.row();
             ShowRowPreviews(currentRow);
         }
     } else if (IsUpOrDown(event)) {
@@ -105,15 +110,14 @@ bool ImageSelectDlg::HandleInspectionsEvent(QEvent* event)
     return false;
 }
 
+// The highlighted item is the chosen one; here it is previewed.
 void ImageSelectDlg::ChooseSnapshot(int item)
 {
-    chosenSnapshot = item;
     snapshotPreview->PreviewSnapshot(SnapshotItemPath(item));
 }
 
 void ImageSelectDlg::ChooseImage(int item)
 {
-    chosenImage = item;
     imagePreview->LoadPreviewPicture(ImageItemPath(item));
 }
 

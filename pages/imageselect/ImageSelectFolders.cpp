@@ -1,11 +1,13 @@
 #include "pages/ImageSelectDlg.h"
 
+#include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
 #include "app/gui/WaitCursor.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "pages/imageselect/ImageFolderFilters.h"
+#include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
 #include "pages/imageselect/ThumbnailIcon.h"
 #include "pages/thumbnails/FolderScan.h"
@@ -62,6 +64,8 @@ void ImageSelectDlg::BrowseImageFolder()
 void ImageSelectDlg::RefreshSnapshotFolder()
 {
     WaitCursor busy;
+    // The highlighted file is the chosen one; a refresh leaves none of the old folder chosen.
+    snapshotFolderList->clearSelection();
     const QString remembered = snapshotFolder;
     TakeFolderFields();
     if (snapshotFolder.isEmpty()) {
@@ -71,20 +75,20 @@ void ImageSelectDlg::RefreshSnapshotFolder()
         snapshotFolderEdit->setFocus();
         return;
     }
-    if (!ScanFolder(snapshotFolder, ThumbnailFill::Snapshots, QStringLiteral("qvx"), snapshotNames)) {
+    QStringList names;
+    if (!ScanFolder(snapshotFolder, ThumbnailFill::Snapshots, QStringLiteral("qvx"), names)) {
         snapshotFolder = remembered;
         snapshotFolderEdit->setText(remembered);
         return;
     }
-    StartFill(ThumbnailFill::Snapshots, snapshotNames);
-    snapshotFolderList->setFocus();
+    ListFiles(snapshotFiles, snapshotFolder, names);
     snapshotPreview->SetBlank();
 }
 
 void ImageSelectDlg::RefreshImageFolder(const QString& extensions)
 {
     WaitCursor busy;
-    chosenImage = -1;
+    imageFolderList->clearSelection();
     const QString remembered = imageFolder;
     TakeFolderFields();
     if (imageFolder.isEmpty()) {
@@ -94,13 +98,13 @@ void ImageSelectDlg::RefreshImageFolder(const QString& extensions)
         imageFolderEdit->setFocus();
         return;
     }
-    if (!ScanFolder(imageFolder, ThumbnailFill::Images, extensions, imageNames)) {
+    QStringList names;
+    if (!ScanFolder(imageFolder, ThumbnailFill::Images, extensions, names)) {
         imageFolder = remembered;
         imageFolderEdit->setText(remembered);
         return;
     }
-    StartFill(ThumbnailFill::Images, imageNames);
-    imageFolderList->setFocus();
+    ListFiles(imageFiles, imageFolder, names);
     imagePreview->SetBlank();
 }
 
@@ -120,70 +124,121 @@ bool ImageSelectDlg::ScanFolder(const QString& folder,
     return true;
 }
 
-void ImageSelectDlg::StartFill(ThumbnailFill::Kind kind, const QStringList& names)
+void ImageSelectDlg::ListFiles(FolderList& files, const QString& folder, const QStringList& names)
 {
-    // The list fills in as the thumbnails arrive; the names list grows with it, so that item k
-    // is always the file names[k] of the listed folder, whatever has arrived so far.
-    const bool snapshots = kind == ThumbnailFill::Snapshots;
-    QListWidget* list = snapshots ? snapshotFolderList : imageFolderList;
-    const QStringList scanned = names;
-    if (snapshots) {
-        listedSnapshotFolder = snapshotFolder;
-        snapshotNames.clear();
-        snapshotThumbs.clear();
-    } else {
-        listedImageFolder = imageFolder;
-        imageNames.clear();
-        imageThumbs.clear();
+    // Rows may already show thumbnails of the fill being replaced: those are made first.
+    if (files.fill.Running() && rows->WaitsForThumbs(files.firstThumb, int(files.names.size()) + files.dropped)) {
+        files.fill.Complete();
     }
-    list->clear();
-    list->setCursor(Qt::BusyCursor);
-    ThumbnailFill& fill = snapshots ? snapshotFill : imageFill;
-    fill.Start(kind, snapshots ? listedSnapshotFolder : listedImageFolder, scanned);
-}
-
-void ImageSelectDlg::AppendFolderItems(ThumbnailFill::Kind kind,
-                                       const QStringList& names,
-                                       const QList<QImage>& thumbnails)
-{
-    const bool snapshots = kind == ThumbnailFill::Snapshots;
-    QListWidget* list = snapshots ? snapshotFolderList : imageFolderList;
-    const bool first = list->count() == 0;
+    files.fill.Cancel();
+    // Every file is listed at once; its thumbnail takes the place of a blank one when it comes.
+    files.folder = folder;
+    files.names = names;
+    files.thumbs = QList<QImage>(names.size());
+    files.firstThumb = rows->ReserveThumbs(int(names.size()));
+    files.dropped = 0;
+    QListWidget* list = files.list;
     list->setUpdatesEnabled(false);
-    for (int i = 0; i < names.size(); ++i) {
-        (snapshots ? snapshotNames : imageNames).append(names[i]);
-        (snapshots ? snapshotThumbs : imageThumbs).append(thumbnails[i]);
-        auto* item = new QListWidgetItem(ThumbnailIcon(thumbnails[i]), names[i]);
-        item->setData(Qt::UserRole, AppendRowThumb(thumbnails[i]));
-        item->setToolTip(names[i]);
-        list->addItem(item);
+    list->clear();
+    for (int item = 0; item < names.size(); ++item) {
+        auto* entry = new QListWidgetItem(pendingIcon, names[item]);
+        entry->setData(Qt::UserRole, files.firstThumb + item);
+        entry->setToolTip(names[item]);
+        list->addItem(entry);
     }
     list->setUpdatesEnabled(true);
-    if (first) {
-        list->setCurrentRow(0);
-        list->scrollToItem(list->item(0));
+    // The keyboard starts at the first file, which is not chosen until the user says so.
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    list->scrollToTop();
+    list->setFocus();
+    list->setCursor(Qt::BusyCursor);
+    files.fill.Start(files.kind, files.folder, names);
+}
+
+void ImageSelectDlg::TakeThumbnails(FolderList& files, int first, const QList<ThumbnailResult>& results)
+{
+    bool rowsChanged = false;
+    files.list->setUpdatesEnabled(false);
+    for (int offset = 0; offset < results.size(); ++offset) {
+        const ThumbnailResult& result = results[offset];
+        const int thumb = files.firstThumb + first + offset;
+        const int item = first + offset - files.dropped;
+        if (item >= files.list->count()) {
+            break;
+        }
+        if (result.Ok()) {
+            files.thumbs[item] = result.image;
+            files.list->item(item)->setIcon(ThumbnailIcon(result.image));
+            rows->SetThumb(thumb, result.image);
+            continue;
+        }
+        // A file that cannot be shown leaves the list, and any row that took it meanwhile.
+        delete files.list->takeItem(item);
+        files.names.removeAt(item);
+        files.thumbs.removeAt(item);
+        ++files.dropped;
+        rowsChanged = rows->DropFile(thumb) || rowsChanged;
+    }
+    files.list->setUpdatesEnabled(true);
+    if (rowsChanged) {
+        document->SetModified();
+        ShowRowPreviews(SelectedRow());
+        AfterRowsChanged();
     }
 }
 
-void ImageSelectDlg::FinishFill(ThumbnailFill::Kind kind)
+void ImageSelectDlg::FinishFill(FolderList& files)
 {
-    const bool snapshots = kind == ThumbnailFill::Snapshots;
-    (snapshots ? snapshotFolderList : imageFolderList)->unsetCursor();
-    // A refresh that shrank the list leaves no stale choice behind.
-    int& chosen = snapshots ? chosenSnapshot : chosenImage;
-    if (chosen >= (snapshots ? snapshotNames : imageNames).size()) {
-        chosen = -1;
-    }
+    files.list->unsetCursor();
     emit FolderFilled();
+}
+
+int ImageSelectDlg::Chosen(const FolderList& files)
+{
+    const QList<QListWidgetItem*> selected = files.list->selectedItems();
+    return selected.isEmpty() ? -1 : files.list->row(selected.constFirst());
+}
+
+void ImageSelectDlg::Choose(FolderList& files, int item)
+{
+    files.list->setCurrentRow(item, QItemSelectionModel::ClearAndSelect);
+}
+
+int ImageSelectDlg::ChosenSnapshot() const
+{
+    return Chosen(snapshotFiles);
+}
+
+int ImageSelectDlg::ChosenImage() const
+{
+    return Chosen(imageFiles);
+}
+
+FolderFile ImageSelectDlg::ItemFile(const FolderList& files, int item) const
+{
+    // A cleared page keeps the names of its lists but shows no items until the next refresh.
+    if (item < 0 || item >= files.names.size() || item >= files.list->count()) {
+        return {};
+    }
+    return {FolderFilePath(files.folder, files.names.at(item)), files.list->item(item)->data(Qt::UserRole).toInt()};
+}
+
+std::vector<FolderFile> ImageSelectDlg::AllItemFiles(const FolderList& files) const
+{
+    std::vector<FolderFile> all;
+    all.reserve(size_t(files.list->count()));
+    for (int item = 0; item < files.list->count(); ++item) {
+        all.push_back(ItemFile(files, item));
+    }
+    return all;
 }
 
 QString ImageSelectDlg::SnapshotItemPath(int item) const
 {
-    return item >= 0 && item < snapshotNames.size() ? FolderFilePath(listedSnapshotFolder, snapshotNames.at(item))
-                                                    : QString();
+    return ItemFile(snapshotFiles, item).path;
 }
 
 QString ImageSelectDlg::ImageItemPath(int item) const
 {
-    return item >= 0 && item < imageNames.size() ? FolderFilePath(listedImageFolder, imageNames.at(item)) : QString();
+    return ItemFile(imageFiles, item).path;
 }

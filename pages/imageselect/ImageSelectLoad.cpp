@@ -6,11 +6,12 @@
 #include "app/gui/WaitCursor.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
 
 #include <QFile>
 #include <QListWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -47,21 +48,15 @@ bool Readable(const QString& path)
 
 void ImageSelectDlg::ClearPage()
 {
-    snapshotFill.Cancel();
-    imageFill.Cancel();
-    snapshotFolderList->unsetCursor();
-    imageFolderList->unsetCursor();
-    Project().RemoveAllInspections();
-    chosenSnapshot = -1;
-    chosenImage = -1;
-    snapshotFolderList->clear();
-    imageFolderList->clear();
-    inspectionsList->clear();
+    for (FolderList* files : {&snapshotFiles, &imageFiles}) {
+        files->fill.Cancel();
+        files->list->unsetCursor();
+        files->list->clear();
+        files->thumbs.clear();
+    }
+    rows->Clear();
     UpdateInspectionCount();
     ShowRowPreviews(-1);
-    snapshotThumbs.clear();
-    imageThumbs.clear();
-    rowThumbs.clear();
 }
 
 bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections, std::vector<InspectionDetails> details)
@@ -121,11 +116,8 @@ bool ImageSelectDlg::AppendSnapshotRow(const QString& path, const ThumbnailResul
         ShowProblem(ProblemOf(thumbnail.failure), RowCount(), path);
         return false;
     }
-    QTreeWidgetItem* row = AppendRow(AppendRowThumb(thumbnail.image));
-    Project().AppendInspection({path, {}, {}});
-    inspectionsList->clearSelection();
-    inspectionsList->setCurrentItem(row);
-    inspectionsList->scrollToItem(row);
+    rows->AppendRows({{path, rows->AppendThumb(thumbnail.image)}});
+    SelectRow(RowCount() - 1);
     UpdateInspectionCount();
     imagePreview->DropPicture();
     snapshotFolderList->setFocus();
@@ -150,15 +142,14 @@ bool ImageSelectDlg::SetRowImage(const QString& path, int row, const ThumbnailRe
         ShowProblem(ProblemOf(thumbnail.failure), row, path);
         return false;
     }
-    SetRowThumb(row, 1, AppendRowThumb(thumbnail.image));
-    InspectionSelection* selection = row < RowCount() ? Project().SelectionAt(row) : nullptr;
-    if (!selection) {
+    const int thumb = rows->AppendThumb(thumbnail.image);
+    if (!RowSelection(row)) {
         MessageBox(JoinMessage(LoadAppString(StringId::NoSelectionForImage), LoadAppString(StringId::AbortingLoad)),
                    IconError,
                    ButtonsOk);
         return false;
     }
-    selection->imagePath = path;
+    rows->SetRowImage(row, {path, thumb});
     return true;
 }
 

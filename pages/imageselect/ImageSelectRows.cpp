@@ -1,46 +1,20 @@
 #include "pages/ImageSelectDlg.h"
 
 #include "app/gui/CQvxReportWriterDoc.h"
+#include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
-#include "pages/imageselect/ThumbnailIcon.h"
 
 #include <QListWidget>
-#include <QTreeWidget>
-
-int ImageSelectDlg::AppendRowThumb(const QImage& thumbnail)
-{
-    rowThumbs.append(thumbnail);
-    return int(rowThumbs.size()) - 1;
-}
-
-QTreeWidgetItem* ImageSelectDlg::AppendRow(int thumbIndex)
-{
-    auto* item = new QTreeWidgetItem(inspectionsList);
-    const int row = inspectionsList->indexOfTopLevelItem(item);
-    SetRowThumb(row, 0, thumbIndex);
-    SetRowThumb(row, 1, -1);
-    return item;
-}
-
-void ImageSelectDlg::SetRowThumb(int row, int column, int thumbIndex)
-{
-    QTreeWidgetItem* item = inspectionsList->topLevelItem(row);
-    if (!item) {
-        return;
-    }
-    item->setData(column, Qt::UserRole, thumbIndex);
-    const bool shown = thumbIndex >= 0 && thumbIndex < rowThumbs.size();
-    item->setIcon(column, shown ? ThumbnailIcon(rowThumbs.at(thumbIndex)) : QIcon());
-}
+#include <QTreeView>
 
 void ImageSelectDlg::SelectRow(int row)
 {
-    QTreeWidgetItem* item = inspectionsList->topLevelItem(row);
-    if (!item) {
+    const QModelIndex index = rows->index(row, 0);
+    if (!index.isValid()) {
         return;
     }
-    inspectionsList->setCurrentItem(item);
-    inspectionsList->scrollToItem(item);
+    inspectionsList->setCurrentIndex(index);
+    inspectionsList->scrollTo(index);
 }
 
 void ImageSelectDlg::AfterRowsChanged()
@@ -50,15 +24,23 @@ void ImageSelectDlg::AfterRowsChanged()
     emit InspectionsChanged();
 }
 
+void ImageSelectDlg::NoteUserEdit(const std::vector<InspectionSelection>& before)
+{
+    if (Project().Selections() != before) {
+        document->SetModified();
+    }
+}
+
 void ImageSelectDlg::Add()
 {
-    if (chosenSnapshot < 0 || chosenSnapshot >= snapshotFolderList->count()) {
+    const int chosen = ChosenSnapshot();
+    const FolderFile snapshot = ItemFile(snapshotFiles, chosen);
+    if (snapshot.path.isEmpty()) {
         return;
     }
-    const QListWidgetItem* chosen = snapshotFolderList->item(chosenSnapshot);
-    QTreeWidgetItem* row = AppendRow(chosen->data(Qt::UserRole).toInt());
-    Project().AppendInspection({SnapshotItemPath(chosenSnapshot), {}, {}});
-    inspectionsList->scrollToItem(row);
+    rows->AppendRows({snapshot});
+    document->SetModified();
+    inspectionsList->scrollTo(rows->index(RowCount() - 1, 0));
     imagePreview->DropPicture();
     snapshotFolderList->setFocus();
     ShowRowPreviews(RowCount() - 1);
@@ -67,78 +49,47 @@ void ImageSelectDlg::Add()
 
 void ImageSelectDlg::AddAll()
 {
-    for (int item = 0; item < snapshotFolderList->count(); ++item) {
-        AppendRow(snapshotFolderList->item(item)->data(Qt::UserRole).toInt());
-        Project().AppendInspection({SnapshotItemPath(item), {}, {}});
-    }
-    if (RowCount() > 0) {
-        inspectionsList->scrollToItem(inspectionsList->topLevelItem(RowCount() - 1));
+    // Every file of the folder, whether or not its thumbnail has been made yet.
+    const std::vector<FolderFile> snapshots = AllItemFiles(snapshotFiles);
+    rows->AppendRows(snapshots);
+    if (!snapshots.empty()) {
+        document->SetModified();
+        inspectionsList->scrollTo(rows->index(RowCount() - 1, 0));
     }
     imagePreview->DropPicture();
     AfterRowsChanged();
 }
 
-int ImageSelectDlg::FirstRowOfUnpairedRun() const
-{
-    // The topmost of the rows without image at the end of the list; RowCount() when the last
-    // row has an image.
-    int row = RowCount();
-    while (row > 0 && Project().SelectionAt(row - 1)->imagePath.isEmpty()) {
-        --row;
-    }
-    return row;
-}
-
-void ImageSelectDlg::PairRow(int row, int imageItem)
-{
-    SetRowThumb(row, 1, imageFolderList->item(imageItem)->data(Qt::UserRole).toInt());
-    if (InspectionSelection* selection = Project().SelectionAt(row)) {
-        selection->imagePath = ImageItemPath(imageItem);
-    }
-}
-
 void ImageSelectDlg::Pair()
 {
-    int row = SelectedRow();
-    if (chosenImage < 0 || chosenImage >= imageFolderList->count()) {
+    if (ChosenImage() < 0) {
         if (imageFolderList->count() == 0) {
             return;
         }
-        chosenImage = 0;
+        // With no image chosen the first one is taken, and shown as chosen.
+        Choose(imageFiles, 0);
     }
+    const std::vector<InspectionSelection> before = Project().Selections();
+    const int row = rows->Pair(SelectedRow(), ItemFile(imageFiles, ChosenImage()));
     if (row < 0) {
-        const int unpaired = FirstRowOfUnpairedRun();
-        row = unpaired < RowCount() ? unpaired : 0;
-    }
-    if (row >= RowCount()) {
         return;
     }
-    PairRow(row, chosenImage);
+    NoteUserEdit(before);
     SelectRow(row + 1);
     inspectionsList->setFocus();
     ++currentRow;
     ShowRowPreviews(currentRow);
-    pairFromTop = false;
 }
 
 void ImageSelectDlg::PairAll()
 {
-    if (RowCount() == 0) {
+    // Every image of the folder, whether or not its thumbnail has been made yet.
+    const std::vector<InspectionSelection> before = Project().Selections();
+    const int row = rows->PairAll(AllItemFiles(imageFiles));
+    if (row < 0) {
         return;
     }
-    int row = 0;
-    if (pairFromTop) {
-        pairFromTop = false;
-    } else {
-        row = FirstRowOfUnpairedRun();
-        if (row >= RowCount()) {
-            return;
-        }
-    }
-    for (int item = 0; item < imageFolderList->count() && row < RowCount(); ++item, ++row) {
-        PairRow(row, item);
-    }
-    row = std::min(row, RowCount() - 1);
+    NoteUserEdit(before);
     SelectRow(row);
     inspectionsList->setFocus();
     ShowRowPreviews(row);
@@ -150,22 +101,21 @@ void ImageSelectDlg::Unpair()
     if (row < 0) {
         return;
     }
-    SetRowThumb(row, 1, -1);
-    Project().SelectionAt(row)->imagePath.clear();
+    const std::vector<InspectionSelection> before = Project().Selections();
+    rows->Unpair(row);
+    NoteUserEdit(before);
     ShowRowPreviews(row);
     inspectionsList->setFocus();
 }
 
 void ImageSelectDlg::UnpairAll()
 {
-    for (int row = 0; row < RowCount(); ++row) {
-        SetRowThumb(row, 1, -1);
-        Project().SelectionAt(row)->imagePath.clear();
-    }
+    const std::vector<InspectionSelection> before = Project().Selections();
+    rows->UnpairAll();
+    NoteUserEdit(before);
     SelectRow(0);
     ShowRowPreviews(0);
     inspectionsList->setFocus();
-    pairFromTop = true;
 }
 
 void ImageSelectDlg::RemoveRow()
@@ -174,8 +124,8 @@ void ImageSelectDlg::RemoveRow()
     if (row < 0) {
         return;
     }
-    Project().RemoveInspection(row);
-    delete inspectionsList->takeTopLevelItem(row);
+    rows->RemoveRow(row);
+    document->SetModified();
     inspectionsList->clearSelection();
     SelectRow(row);
     inspectionsList->setFocus();
@@ -185,11 +135,13 @@ void ImageSelectDlg::RemoveRow()
 
 void ImageSelectDlg::RemoveAllRows()
 {
-    Project().RemoveAllInspections();
-    inspectionsList->clear();
+    const bool hadRows = RowCount() > 0;
+    rows->RemoveAllRows();
+    if (hadRows) {
+        document->SetModified();
+    }
     ShowRowPreviews(-1);
-    chosenSnapshot = -1;
-    chosenImage = -1;
-    pairFromTop = true;
+    snapshotFolderList->clearSelection();
+    imageFolderList->clearSelection();
     AfterRowsChanged();
 }

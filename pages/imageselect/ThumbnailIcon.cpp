@@ -1,5 +1,8 @@
 #include "pages/imageselect/ThumbnailIcon.h"
 
+#include "pages/thumbnails/Thumbnail.h"
+
+#include <QPainter>
 #include <QPixmap>
 
 QIcon ThumbnailIcon(const QImage& thumbnail)
@@ -9,4 +12,14 @@ QIcon ThumbnailIcon(const QImage& thumbnail)
     icon.addPixmap(pixmap, QIcon::Normal);
     icon.addPixmap(pixmap, QIcon::Selected);
     return icon;
+}
+
+QImage PendingThumbnail()
+{
+    QImage box(ThumbnailSize, QImage::Format_RGB32);
+    box.fill(QColor(232, 232, 232));
+    QPainter painter(&box);
+    painter.setPen(QColor(200, 200, 200));
+    painter.drawRect(box.rect().adjusted(0, 0, -1, -1));
+    return box;
 }

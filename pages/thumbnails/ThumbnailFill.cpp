@@ -14,8 +14,7 @@
 struct ThumbnailFill::Work
 {
     Kind kind = Snapshots;
-    QStringList names; // as handed over with the thumbnails
-    QStringList paths; // the files, one per name
+    QStringList paths; // the files, in the order of the names
     std::atomic<int> next {0};
     std::atomic<bool> cancelled {false};
     std::atomic<bool> deliveryPending {false};
@@ -79,7 +78,6 @@ void ThumbnailFill::Start(Kind kind, const QString& folder, const QStringList& n
     Cancel();
     auto work = std::make_shared<Work>();
     work->kind = kind;
-    work->names = names;
     work->paths = PathsOf(folder, names);
     work->results.resize(size_t(names.size()));
     current = work;
@@ -110,30 +108,37 @@ void ThumbnailFill::Cancel()
     current.reset();
 }
 
+void ThumbnailFill::Complete()
+{
+    if (!current) {
+        return;
+    }
+    const std::shared_ptr<Work> work = current;
+    work->Run([] {});
+    pool.waitForDone();
+    DeliverReady(work);
+}
+
 void ThumbnailFill::DeliverReady(const std::shared_ptr<Work>& work)
 {
     if (work != current) {
-        return; // a delivery of a fill dropped since
+        return; // a delivery of a fill dropped or completed since
     }
     work->deliveryPending = false;
-    QStringList names;
-    QList<QImage> thumbnails;
+    const int first = work->delivered;
+    QList<ThumbnailResult> results;
     {
         const std::lock_guard lock(work->mutex);
-        while (work->delivered < work->names.size() && work->results[size_t(work->delivered)]) {
-            const ThumbnailResult& result = *work->results[size_t(work->delivered)];
-            if (result.Ok()) {
-                names << work->names.at(work->delivered);
-                thumbnails << result.image;
-            }
+        while (work->delivered < work->paths.size() && work->results[size_t(work->delivered)]) {
+            results << std::move(*work->results[size_t(work->delivered)]);
             work->results[size_t(work->delivered)].reset();
             ++work->delivered;
         }
     }
-    if (!names.isEmpty()) {
-        emit ThumbnailsReady(names, thumbnails);
+    if (!results.isEmpty()) {
+        emit ThumbnailsReady(first, results);
     }
-    if (work == current && work->delivered == work->names.size()) {
+    if (work == current && work->delivered == work->paths.size()) {
         current.reset();
         emit Finished();
     }
@@ -143,7 +148,6 @@ QList<ThumbnailResult> MakeThumbnailsOfPaths(ThumbnailFill::Kind kind, const QSt
 {
     ThumbnailFill::Work work;
     work.kind = kind;
-    work.names = paths;
     work.paths = paths;
     work.results.resize(size_t(paths.size()));
     QThreadPool pool;

@@ -9,8 +9,8 @@
 #include <memory>
 
 // Makes the thumbnails of a folder's files on worker threads and hands them over on the
-// thread that owns the fill, in the order of the names, leaving out the files whose thumbnail
-// cannot be made. Lets a list fill in while the window stays responsive.
+// thread that owns the fill, in the order of the names, each with its outcome. Lets a list
+// fill in while the window stays responsive.
 //
 // The fill has its own threads: the global pool also serves the raster paint engine, which
 // waits for it, so busy global threads would freeze every repaint until the fill ends.
@@ -28,13 +28,16 @@ public:
     void Start(Kind kind, const QString& folder, const QStringList& names);
     // Drops the running fill: no further signals come from it.
     void Cancel();
+    // Makes the rest of the running fill at once, the calling thread joining the workers, and
+    // delivers it before returning, Finished included.
+    void Complete();
     bool Running() const { return current != nullptr; }
 
     struct Work;
 
 signals:
-    // Thumbnails in the order of the names; each batch continues the previous one.
-    void ThumbnailsReady(const QStringList& names, const QList<QImage>& thumbnails);
+    // The outcomes for names[first] onwards, in order; each batch continues the previous one.
+    void ThumbnailsReady(int first, const QList<ThumbnailResult>& results);
     // Every name has been handled.
     void Finished();
 

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QSet>
+
 #include <limits>
+#include <memory>
 
 namespace {
 // A loaded snapshot whose every pixel holds `value`, with the grey palette (entry = byte).
@@ -177,7 +181,8 @@ INSTANTIATE_TEST_SUITE_P(Codes,
 
 TEST(ColourRange, UsesTheFilesRangeUnlessBothEndsAreZero)
 {
-    SnapshotFileFields fields = FieldsWithImage(ImageOf([](int row, int) { return 1000 + std::min(row, 118); }));
+    // Levels four apart: the automatic range spans more than the minimum and passes unchanged.
+    SnapshotFileFields fields = FieldsWithImage(ImageOf([](int row, int) { return 1000 + 4 * std::min(row, 118); }));
     fields.displayLow = 0;
     fields.displayHigh = 500;
     cQVX snapshot;
@@ -190,8 +195,76 @@ TEST(ColourRange, UsesTheFilesRangeUnlessBothEndsAreZero)
 
     snapshot.displayHigh = 0;
     ColourRangeFor(snapshot, low, high);
-    EXPECT_EQ(low, 1019);
-    EXPECT_EQ(high, 1099);
+    EXPECT_EQ(low, 1076);
+    EXPECT_EQ(high, 1396);
+
+    // A narrow range the file gives stays the camera user's choice.
+    snapshot.displayLow = 1100;
+    snapshot.displayHigh = 1100;
+    ColourRangeFor(snapshot, low, high);
+    EXPECT_EQ(low, 1100);
+    EXPECT_EQ(high, 1100);
+}
+
+struct SpanCase
+{
+    int low;
+    int high;
+    int widenedLow;
+    int widenedHigh;
+};
+
+void PrintTo(const SpanCase& span, std::ostream* out)
+{
+    *out << span.low << ".." << span.high;
+}
+
+class MinimumSpan : public testing::TestWithParam<SpanCase>
+{
+};
+
+TEST_P(MinimumSpan, WidensOnlyNarrowRangesAroundTheirCentre)
+{
+    int low = GetParam().low;
+    int high = GetParam().high;
+    WidenToMinimumSpan(low, high);
+    EXPECT_EQ(low, GetParam().widenedLow);
+    EXPECT_EQ(high, GetParam().widenedHigh);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges,
+                         MinimumSpan,
+                         testing::Values(SpanCase {3500, 3500, 3373, 3628}, // collapsed
+                                         SpanCase {3510, 3490, 3373, 3628}, // turned over
+                                         SpanCase {3450, 3550, 3373, 3628},
+                                         SpanCase {1000, 1254, 1000, 1255},
+                                         SpanCase {1000, 1255, 1000, 1255}, // exactly the minimum
+                                         SpanCase {-200, 4000, -200, 4000},
+                                         SpanCase {-32768, -32768, -32895, -32640}));
+
+// A scene of one temperature with a little noise: its automatic range closes up, and the noise
+// used to render as the palette's two ends.
+TEST(ColourRange, AUniformSceneIsOneColourFromThePalettesMiddle)
+{
+    SnapshotFileFields fields =
+        FieldsWithImage(ImageOf([](int row, int column) { return 2500 + (row * 7 + column * 3) % 5 - 2; }));
+    fields.paletteCode = 0; // grey in new files: the entry is the shade
+    cQVX snapshot;
+    ASSERT_TRUE(LoadAndDecode(snapshot, fields));
+    int low = 0;
+    int high = 0;
+    snapshot.AutoDisplayRange(low, high);
+    ASSERT_GE(low, high) << "five levels turn the automatic range over";
+
+    const QImage picture = RenderPicture(snapshot);
+    ASSERT_FALSE(picture.isNull());
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor colour = picture.pixelColor(x, y);
+            ASSERT_GE(colour.red(), 127 - 2) << x << "," << y;
+            ASSERT_LE(colour.red(), 127 + 2) << x << "," << y;
+        }
+    }
 }
 
 // Raw row 0 is the picture's bottom line and the mirrored sensor puts marker (0, 0) top right.
@@ -249,4 +322,66 @@ TEST(RenderPicture, NullWhenThereIsNothingToShow)
     cQVX withoutPixels;
     ASSERT_TRUE(withoutPixels.LoadFromBytes(WriteSnapshotFile(fields)));
     EXPECT_TRUE(RenderPicture(withoutPixels).isNull());
+}
+
+namespace {
+
+// Whether `picture` holds the bytes Render gave, rows bottom-up in blue, green, red order.
+bool HoldsRenderedBytes(const QImage& picture, const quint8* bgr)
+{
+    for (int row = 0; row < cQVX::Height; ++row) {
+        for (int x = 0; x < cQVX::Width; ++x) {
+            const quint8* pixel = bgr + (std::size_t(row) * cQVX::Width + std::size_t(x)) * 3;
+            if (picture.pixel(x, cQVX::Height - 1 - row) != qRgb(pixel[2], pixel[1], pixel[0])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Every example snapshot: a picture whose plain range spans at least the minimum keeps every
+// pixel; the one whose automatic range collapses (the uniform plate) is all palette middle.
+TEST(ColourRange, ExamplePicturesChangeOnlyWhereTheRangeCollapses)
+{
+    const QDir examples(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"));
+    const QStringList files = examples.entryList({QStringLiteral("*.qvx")}, QDir::Files, QDir::Name);
+    ASSERT_GE(files.size(), 9);
+    QStringList widened;
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        cQVX snapshot;
+        ASSERT_TRUE(snapshot.Load(examples.filePath(file)) && snapshot.valid);
+        const QImage picture = RenderPicture(snapshot).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(picture.isNull());
+        int low = snapshot.displayLow;
+        int high = snapshot.displayHigh;
+        if (low == 0 && high == 0) {
+            snapshot.AutoDisplayRange(low, high);
+        }
+        if (high - low >= MinimumAutomaticSpan) {
+            const quint8* plain = snapshot.Render(cQVX::Width, cQVX::Height, 1, low, high);
+            ASSERT_NE(plain, nullptr);
+            EXPECT_TRUE(HoldsRenderedBytes(picture, plain));
+            continue;
+        }
+        widened << file;
+        EXPECT_EQ(low, high);
+        // The middle quarter of the palette, never its ends.
+        const std::unique_ptr<cColourPalette> palette = MakePalette(PaletteKindFor(snapshot));
+        QSet<QRgb> middle;
+        for (int entry = 96; entry < 160; ++entry) {
+            middle.insert(qRgb(palette->Red(entry), palette->Green(entry), palette->Blue(entry)));
+        }
+        int outside = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                outside += middle.contains(picture.pixel(x, y)) ? 0 : 1;
+            }
+        }
+        EXPECT_EQ(outside, 0);
+    }
+    EXPECT_EQ(widened, QStringList({QStringLiteral("uniform-plate.qvx")}));
 }

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -17,13 +17,13 @@ protected:
         RefreshImages(imageDir.path());
         snapshots = Child<QListWidget>("snapshotFolderList");
         images = Child<QListWidget>("imageFolderList");
-        rows = Child<QTreeWidget>("inspectionsList");
+        rows = Child<QTreeView>("inspectionsList");
         preview = Child<SnapshotPreview>("snapshotPreview");
     }
 
     QListWidget* snapshots = nullptr;
     QListWidget* images = nullptr;
-    QTreeWidget* rows = nullptr;
+    QTreeView* rows = nullptr;
     SnapshotPreview* preview = nullptr;
 };
 

@@ -1,10 +1,13 @@
 #include "PageFixture.h"
 
+#include "pages/imageselect/InspectionRowsModel.h"
+
+#include <QAbstractItemModelTester>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -191,6 +194,114 @@ TEST_F(FoldersTest, RowThumbnailsOnlyGrow)
     RefreshSnapshots(snapshotDir.path());
     EXPECT_EQ(page->RowThumbs().size(), 6);
     EXPECT_EQ(page->SnapshotThumbs().size(), 3);
+}
+
+TEST_F(FoldersTest, AddAllAndPairAllTakeTheWholeFolderWhileItsThumbnailsAreBeingMade)
+{
+    QAbstractItemModelTester tester(Child<QTreeView>("inspectionsList")->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    WriteSnapshots(6);
+    WriteFile(snapshotDir, "s3x.qvx", "not a snapshot");
+    WritePhoto(imageDir, "overview.jpg", TwoColourPhoto({64, 48}, Qt::gray, Qt::white));
+    for (int i = 0; i < 5; ++i) {
+        WritePhoto(imageDir, QString("s%1.jpg").arg(i), TwoColourPhoto({64, 48}, QColor(40 * i, 0, 0), Qt::white));
+    }
+    StartSnapshotRefresh(snapshotDir.path());
+    StartImageRefresh(imageDir.path());
+    ASSERT_TRUE(page->Filling());
+    const QStringList listed {"s0.qvx", "s1.qvx", "s2.qvx", "s3.qvx", "s3x.qvx", "s4.qvx", "s5.qvx"};
+    EXPECT_EQ(page->SnapshotNames(), listed);
+    EXPECT_EQ(Child<QListWidget>("snapshotFolderList")->count(), 7);
+    EXPECT_EQ(Child<QListWidget>("imageFolderList")->count(), 6);
+    EXPECT_TRUE(page->SnapshotThumbs().at(0).isNull());
+
+    page->AddAll();
+    page->PairAll();
+    ASSERT_EQ(page->RowCount(), 7);
+    EXPECT_TRUE(page->Rows().WaitsForThumbs());
+    EXPECT_TRUE(document.IsModified());
+    // Each snapshot with the photo of its name; the one without takes the photo no name took.
+    EXPECT_EQ(page->RowSelection(4)->imagePath, imageDir.filePath("overview.jpg"));
+    EXPECT_EQ(page->RowSelection(5)->imagePath, imageDir.filePath("s4.jpg"));
+
+    WaitForFill();
+    // The file that is no snapshot has left the list and the row made from it.
+    QStringList shown = listed;
+    shown.removeAt(4);
+    EXPECT_EQ(page->SnapshotNames(), shown);
+    ExpectListMatchesNames(*page, Child<QListWidget>("snapshotFolderList"), true, snapshotDir);
+    ExpectListMatchesNames(*page, Child<QListWidget>("imageFolderList"), false, imageDir);
+    ASSERT_EQ(page->RowCount(), 6);
+    EXPECT_EQ(document.Project().Details().Count(), 6);
+    EXPECT_EQ(LabelText(), "Inspections: 6");
+    EXPECT_FALSE(page->Rows().WaitsForThumbs());
+    for (int row = 0; row < 6; ++row) {
+        const QString snapshot = snapshotDir.filePath(QString("s%1.qvx").arg(row));
+        const QString image = row < 5 ? imageDir.filePath(QString("s%1.jpg").arg(row)) : QString();
+        EXPECT_EQ(page->RowSelection(row)->snapshotPath, snapshot);
+        EXPECT_EQ(page->RowSelection(row)->imagePath, image);
+        EXPECT_EQ(page->RowThumbs().at(page->RowThumbIndex(row, 0)), MakeSnapshotThumbnail(snapshot).image);
+        if (row < 5) {
+            EXPECT_EQ(page->RowThumbs().at(page->RowThumbIndex(row, 1)), MakeImageThumbnail(image).image);
+        }
+    }
+}
+
+// A refresh while rows wait for thumbnails of the list's fill first makes them.
+TEST_F(FoldersTest, RowsKeepTheirThumbnailsWhenTheirFolderIsRefreshedAgain)
+{
+    WriteSnapshots(4);
+    StartSnapshotRefresh(snapshotDir.path());
+    page->AddAll();
+    StartSnapshotRefresh(snapshotDir.path());
+    EXPECT_FALSE(page->Rows().WaitsForThumbs());
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(page->RowThumbs().at(page->RowThumbIndex(row, 0)),
+                  MakeSnapshotThumbnail(page->RowSelection(row)->snapshotPath).image);
+    }
+    WaitForFill();
+}
+
+TEST_F(FoldersTest, RefreshAndBrowseForgetTheChosenFile)
+{
+    WriteSnapshots(3);
+    WritePhotos(3);
+    RefreshSnapshots(snapshotDir.path());
+    RefreshImages(imageDir.path());
+    QDir other(temporary.path());
+    other.mkdir("other");
+    other.cd("other");
+    for (const char* name : {"t0.qvx", "t1.qvx", "t2.qvx"}) {
+        WriteSnapshot(other, name);
+    }
+    WritePhoto(other, "q0.jpg", TwoColourPhoto({64, 48}, Qt::red, Qt::white));
+    WritePhoto(other, "q1.jpg", TwoColourPhoto({64, 48}, Qt::green, Qt::white));
+
+    auto* snapshots = Child<QListWidget>("snapshotFolderList");
+    ClickItem(snapshots, 2);
+    ASSERT_EQ(page->ChosenSnapshot(), 2);
+    RefreshSnapshots(other.path());
+    EXPECT_EQ(page->ChosenSnapshot(), -1);
+    EXPECT_TRUE(snapshots->selectedItems().isEmpty());
+    page->Add();
+    EXPECT_EQ(page->RowCount(), 0);
+    ClickItem(snapshots, 1);
+    page->Add();
+    ASSERT_EQ(page->RowCount(), 1);
+    EXPECT_EQ(page->RowSelection(0)->snapshotPath, other.filePath("t1.qvx"));
+
+    // The image chosen in the old folder is not paired; with none chosen, "<< Add" takes the
+    // new folder's first image and highlights it.
+    auto* images = Child<QListWidget>("imageFolderList");
+    ClickItem(images, 2);
+    dialogs.ChooseNextFile(other.filePath("q1.jpg"));
+    page->BrowseImageFolder();
+    WaitForFill();
+    EXPECT_EQ(page->ChosenImage(), -1);
+    page->Pair();
+    EXPECT_EQ(page->RowSelection(0)->imagePath, other.filePath("q0.jpg"));
+    EXPECT_EQ(page->ChosenImage(), 0);
+    EXPECT_TRUE(images->item(0)->isSelected());
 }
 
 } // namespace

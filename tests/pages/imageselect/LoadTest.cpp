@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QFile>
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 PageFixture::PageFixture()
 {
@@ -38,16 +38,26 @@ void PageFixture::WritePhotos(int count)
 
 void PageFixture::RefreshSnapshots(const QString& folder)
 {
-    Child<QLineEdit>("snapshotFolderEdit")->setText(folder);
-    Child<QPushButton>("snapshotRefreshButton")->click();
+    StartSnapshotRefresh(folder);
     WaitForFill();
 }
 
 void PageFixture::RefreshImages(const QString& folder)
 {
+    StartImageRefresh(folder);
+    WaitForFill();
+}
+
+void PageFixture::StartSnapshotRefresh(const QString& folder)
+{
+    Child<QLineEdit>("snapshotFolderEdit")->setText(folder);
+    Child<QPushButton>("snapshotRefreshButton")->click();
+}
+
+void PageFixture::StartImageRefresh(const QString& folder)
+{
     Child<QLineEdit>("imageFolderEdit")->setText(folder);
     Child<QPushButton>("imageRefreshButton")->click();
-    WaitForFill();
 }
 
 void PageFixture::WaitForFill()
@@ -81,7 +91,7 @@ void PageFixture::AddRows(int count)
 
 void PageFixture::PairRows(const std::vector<bool>& paired)
 {
-    auto* rows = Child<QTreeWidget>("inspectionsList");
+    auto* rows = Child<QTreeView>("inspectionsList");
     for (int row = 0; row < int(paired.size()); ++row) {
         if (paired[size_t(row)]) {
             ClickItem(rows, row);

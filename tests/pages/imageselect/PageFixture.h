@@ -29,6 +29,9 @@ protected:
     // Types the folder into its box, presses Refresh and waits until the list has filled in.
     void RefreshSnapshots(const QString& folder);
     void RefreshImages(const QString& folder);
+    // The same without waiting, and without running any event: no thumbnail has arrived yet.
+    void StartSnapshotRefresh(const QString& folder);
+    void StartImageRefresh(const QString& folder);
     void WaitForFill();
 
     // Mouse and keys on a list item, as the user gives them.

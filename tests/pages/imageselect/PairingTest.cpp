@@ -1,7 +1,7 @@
 #include "PageFixture.h"
 
 #include <QListWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -22,7 +22,7 @@ protected:
             ClickItem(snapshots, row);
             page->Add();
         }
-        Child<QTreeWidget>("inspectionsList")->clearSelection();
+        Child<QTreeView>("inspectionsList")->clearSelection();
     }
 
     // The image item paired with each row, -1 for none; checked against path and thumbnail.
@@ -70,7 +70,7 @@ TEST_F(PairingTest, PairWithEveryRowPairedReplacesTheImageOfRowZero)
 TEST_F(PairingTest, PairPairsTheSelectedRow)
 {
     Prepare(3, 3);
-    ClickItem(Child<QTreeWidget>("inspectionsList"), 1);
+    ClickItem(Child<QTreeView>("inspectionsList"), 1);
     ClickItem(Child<QListWidget>("imageFolderList"), 2);
     page->Pair();
     EXPECT_EQ(PairedItems(), std::vector<int>({-1, 2, -1}));
@@ -141,7 +141,7 @@ TEST_F(PairingTest, PairAllDoesNothingWhenNotFromTheTopAndTheLastRowIsPaired)
     Prepare(3, 3);
     page->PairAll();
     ClickItem(Child<QListWidget>("imageFolderList"), 2);
-    ClickItem(Child<QTreeWidget>("inspectionsList"), 0);
+    ClickItem(Child<QTreeView>("inspectionsList"), 0);
     page->Unpair();
     ASSERT_EQ(PairedItems(), std::vector<int>({-1, 1, 2}));
     page->PairAll();
@@ -152,10 +152,10 @@ TEST_F(PairingTest, UnpairClearsOnlyTheSelectedRow)
 {
     Prepare(3, 3);
     page->PairAll();
-    Child<QTreeWidget>("inspectionsList")->clearSelection();
+    Child<QTreeView>("inspectionsList")->clearSelection();
     page->Unpair();
     EXPECT_EQ(PairedItems(), std::vector<int>({0, 1, 2}));
-    ClickItem(Child<QTreeWidget>("inspectionsList"), 1);
+    ClickItem(Child<QTreeView>("inspectionsList"), 1);
     page->Unpair();
     EXPECT_EQ(PairedItems(), std::vector<int>({0, -1, 2}));
     EXPECT_TRUE(Child<ImagePreview>("imagePreview")->Blank());

@@ -1,7 +1,7 @@
 #include "PageFixture.h"
 
 #include <QListWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST_F(RowsTest, AddAllAddsEveryListedSnapshotInOrder)
 TEST_F(RowsTest, RemovingTheOnlyRowLeavesNothingSelectedAndBlankPreviews)
 {
     page->Add();
-    ClickItem(Child<QTreeWidget>("inspectionsList"), 0);
+    ClickItem(Child<QTreeView>("inspectionsList"), 0);
     page->RemoveRow();
     EXPECT_EQ(page->RowCount(), 0);
     EXPECT_EQ(document.Project().Details().Count(), 0);
@@ -63,14 +63,14 @@ TEST_F(RowsTest, RemovingARowSelectsTheOneThatMovedUpAndDropsItsDetails)
 {
     page->AddAll();
     document.Project().DetailsAt(2)->name = "third";
-    ClickItem(Child<QTreeWidget>("inspectionsList"), 1);
+    ClickItem(Child<QTreeView>("inspectionsList"), 1);
     page->RemoveRow();
     ASSERT_EQ(page->RowCount(), 2);
     EXPECT_EQ(page->SelectedRow(), 1);
     EXPECT_EQ(page->RowSelection(1)->snapshotPath, page->SnapshotItemPath(2));
     EXPECT_EQ(document.Project().DetailsAt(1)->name, "third");
     // With nothing selected, Remove does nothing.
-    Child<QTreeWidget>("inspectionsList")->clearSelection();
+    Child<QTreeView>("inspectionsList")->clearSelection();
     page->RemoveRow();
     EXPECT_EQ(page->RowCount(), 2);
 }
@@ -95,10 +95,142 @@ TEST_F(RowsTest, InspectionsChangedTellsTheDetailsPage)
     QObject::connect(page.get(), &ImageSelectDlg::InspectionsChanged, [&] { ++changes; });
     page->Add();
     page->AddAll();
-    ClickItem(Child<QTreeWidget>("inspectionsList"), 0);
+    ClickItem(Child<QTreeView>("inspectionsList"), 0);
     page->RemoveRow();
     page->RemoveAllRows();
     EXPECT_EQ(changes, 4);
 }
+
+} // namespace
+
+namespace {
+
+enum class Command {
+    Add,
+    AddNothingChosen,
+    AddAll,
+    Pair,
+    PairTheSameImageAgain,
+    PairAllNothingToPair,
+    Unpair,
+    UnpairARowWithoutImage,
+    UnpairAll,
+    RemoveRow,
+    RemoveNothingSelected,
+    RemoveAllRows,
+    ClickAndStep,
+};
+
+struct EditCase
+{
+    const char* name;
+    Command command;
+    bool modifies;
+};
+
+void PrintTo(const EditCase& edit, std::ostream* out)
+{
+    *out << edit.name;
+}
+
+// Two rows, the first paired with image 1 and selected, in a project just saved.
+class ModifiedTest : public PageFixture, public testing::WithParamInterface<EditCase>
+{
+protected:
+    void SetUp() override
+    {
+        WriteSnapshots(3);
+        WritePhotos(2);
+        RefreshSnapshots(snapshotDir.path());
+        RefreshImages(imageDir.path());
+        ClickItem(Child<QListWidget>("snapshotFolderList"), 0);
+        AddRows(2);
+        ClickItem(Child<QListWidget>("imageFolderList"), 1);
+        ClickItem(Child<QTreeView>("inspectionsList"), 0);
+        page->Pair();
+        ClickItem(Child<QTreeView>("inspectionsList"), 0);
+        ASSERT_EQ(page->RowSelection(0)->imagePath, page->ImageItemPath(1));
+        document.SetModified(false);
+    }
+
+    void Run(Command command)
+    {
+        auto* rows = Child<QTreeView>("inspectionsList");
+        switch (command) {
+        case Command::Add:
+            page->Add();
+            break;
+        case Command::AddNothingChosen:
+            Child<QListWidget>("snapshotFolderList")->clearSelection();
+            page->Add();
+            break;
+        case Command::AddAll:
+            page->AddAll();
+            break;
+        case Command::Pair:
+            ClickItem(Child<QListWidget>("imageFolderList"), 0);
+            page->Pair();
+            break;
+        case Command::PairTheSameImageAgain:
+            page->Pair();
+            break;
+        case Command::PairAllNothingToPair:
+            ClickItem(rows, 1);
+            page->Pair();
+            document.SetModified(false);
+            page->PairAll();
+            break;
+        case Command::Unpair:
+            page->Unpair();
+            break;
+        case Command::UnpairARowWithoutImage:
+            ClickItem(rows, 1);
+            page->Unpair();
+            break;
+        case Command::UnpairAll:
+            page->UnpairAll();
+            break;
+        case Command::RemoveRow:
+            page->RemoveRow();
+            break;
+        case Command::RemoveNothingSelected:
+            rows->clearSelection();
+            page->RemoveRow();
+            break;
+        case Command::RemoveAllRows:
+            page->RemoveAllRows();
+            break;
+        case Command::ClickAndStep:
+            ClickItem(rows, 1);
+            PressKey(rows, Qt::Key_Up);
+            ClickItem(Child<QListWidget>("snapshotFolderList"), 2);
+            PressKey(Child<QListWidget>("imageFolderList"), Qt::Key_Down);
+            break;
+        }
+    }
+};
+
+TEST_P(ModifiedTest, OnlyACommandThatChangesTheRowsMarksTheProject)
+{
+    Run(GetParam().command);
+    EXPECT_EQ(document.IsModified(), GetParam().modifies);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands,
+                         ModifiedTest,
+                         testing::Values(EditCase {"Add", Command::Add, true},
+                                         EditCase {"AddNothingChosen", Command::AddNothingChosen, false},
+                                         EditCase {"AddAll", Command::AddAll, true},
+                                         EditCase {"Pair", Command::Pair, true},
+                                         EditCase {"PairTheSameImageAgain", Command::PairTheSameImageAgain, false},
+                                         EditCase {"PairAllNothingToPair", Command::PairAllNothingToPair, false},
+                                         EditCase {"Unpair", Command::Unpair, true},
+                                         EditCase {"UnpairARowWithoutImage", Command::UnpairARowWithoutImage, false},
+                                         EditCase {"UnpairAll", Command::UnpairAll, true},
+                                         EditCase {"RemoveRow", Command::RemoveRow, true},
+                                         EditCase {"RemoveNothingSelected", Command::RemoveNothingSelected, false},
+                                         EditCase {"RemoveAllRows", Command::RemoveAllRows, true},
+                                         EditCase {"ClickAndStep", Command::ClickAndStep, false}),
+                         [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -16,7 +16,7 @@ TEST_F(PageFixture, ScreenshotWithFilledFolders)
     ASSERT_GT(page->SnapshotNames().size(), 3);
     page->AddAll();
     page->PairAll();
-    auto* rows = Child<QTreeWidget>("inspectionsList");
+    auto* rows = Child<QTreeView>("inspectionsList");
     rows->scrollToTop();
     ClickItem(rows, 1);
     ClickItem(Child<QListWidget>("snapshotFolderList"), 2);

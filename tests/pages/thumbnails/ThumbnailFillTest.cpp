@@ -33,53 +33,95 @@ protected:
     QStringList names;
 };
 
-TEST_F(ThumbnailFillTest, DeliversInNameOrderLeavingOutFailedFiles)
+// What a fill delivered: every name's outcome, in order, and in how many batches.
+struct Delivered
+{
+    QList<ThumbnailResult> results;
+    int batches = 0;
+
+    void Connect(ThumbnailFill& fill)
+    {
+        QObject::connect(&fill, &ThumbnailFill::ThumbnailsReady, [this](int first, const QList<ThumbnailResult>& made) {
+            EXPECT_EQ(first, results.size()) << "each batch continues the one before";
+            ++batches;
+            results << made;
+        });
+    }
+
+    QStringList OkNames(const QStringList& names) const
+    {
+        QStringList ok;
+        for (int i = 0; i < results.size(); ++i) {
+            if (results[i].Ok()) {
+                ok << names[i];
+            }
+        }
+        return ok;
+    }
+};
+
+TEST_F(ThumbnailFillTest, DeliversEveryFileInNameOrderWithItsOutcome)
 {
     ThumbnailFill fill;
-    QStringList delivered;
-    QList<QImage> thumbnails;
-    int batches = 0;
-    QObject::connect(&fill, &ThumbnailFill::ThumbnailsReady, [&](const QStringList& names, const QList<QImage>& made) {
-        ++batches;
-        delivered << names;
-        thumbnails << made;
-    });
+    Delivered delivered;
+    delivered.Connect(fill);
     QSignalSpy finished(&fill, &ThumbnailFill::Finished);
     fill.Start(ThumbnailFill::Snapshots, folder.path(), names);
     EXPECT_TRUE(fill.Running());
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_FALSE(fill.Running());
-    EXPECT_EQ(delivered, Expected());
-    EXPECT_GE(batches, 1);
-    for (int i = 0; i < delivered.size(); ++i) {
-        EXPECT_EQ(thumbnails[i], MakeSnapshotThumbnail(folder.filePath(delivered[i])).image) << i;
+    ASSERT_EQ(delivered.results.size(), names.size());
+    EXPECT_EQ(delivered.OkNames(names), Expected());
+    EXPECT_GE(delivered.batches, 1);
+    for (int i = 0; i < names.size(); ++i) {
+        const ThumbnailResult made = MakeSnapshotThumbnail(folder.filePath(names[i]));
+        EXPECT_EQ(delivered.results[i].failure, made.failure) << i;
+        EXPECT_EQ(delivered.results[i].image, made.image) << i;
     }
-    // The blocking form gives the same thumbnails.
+    // The blocking form gives the same thumbnails, leaving out the failed files.
     const QList<ThumbnailResult> all = MakeThumbnails(ThumbnailFill::Snapshots, folder.path(), names);
-    ASSERT_EQ(all.size(), thumbnails.size());
+    ASSERT_EQ(all.size(), Expected().size());
     for (int i = 0; i < all.size(); ++i) {
-        EXPECT_EQ(all[i].image, thumbnails[i]);
+        EXPECT_EQ(all[i].image, MakeSnapshotThumbnail(folder.filePath(Expected()[i])).image);
     }
 }
 
 TEST_F(ThumbnailFillTest, RestartDropsTheEarlierFill)
 {
     ThumbnailFill fill;
-    QStringList delivered;
-    QObject::connect(&fill, &ThumbnailFill::ThumbnailsReady, [&](const QStringList& names, const QList<QImage>&) {
-        delivered << names;
-    });
+    Delivered delivered;
+    delivered.Connect(fill);
     QSignalSpy finished(&fill, &ThumbnailFill::Finished);
     fill.Start(ThumbnailFill::Snapshots, folder.path(), names);
     fill.Start(ThumbnailFill::Snapshots, folder.path(), names.mid(0, 3));
     ASSERT_TRUE(finished.wait(20000));
-    EXPECT_EQ(delivered, QStringList({"s00.qvx", "s02.qvx"}));
+    EXPECT_EQ(delivered.results.size(), 3);
+    EXPECT_EQ(delivered.OkNames(names), QStringList({"s00.qvx", "s02.qvx"}));
     EXPECT_EQ(finished.count(), 1);
 
     fill.Start(ThumbnailFill::Snapshots, folder.path(), names);
     fill.Cancel();
     EXPECT_FALSE(fill.Running());
     EXPECT_FALSE(finished.wait(300));
+}
+
+// A list whose rows wait for its thumbnails gets the rest at once, and nothing more later.
+TEST_F(ThumbnailFillTest, CompleteDeliversTheRestBeforeReturning)
+{
+    ThumbnailFill fill;
+    Delivered delivered;
+    delivered.Connect(fill);
+    QSignalSpy finished(&fill, &ThumbnailFill::Finished);
+    fill.Start(ThumbnailFill::Snapshots, folder.path(), names);
+    fill.Complete();
+    EXPECT_FALSE(fill.Running());
+    EXPECT_EQ(finished.count(), 1);
+    ASSERT_EQ(delivered.results.size(), names.size());
+    EXPECT_EQ(delivered.OkNames(names), Expected());
+    EXPECT_FALSE(finished.wait(300));
+    EXPECT_EQ(delivered.results.size(), names.size());
+    fill.Complete();
+    EXPECT_EQ(finished.count(), 1);
 }
 
 TEST_F(ThumbnailFillTest, PathsKeepOneResultEachFailuresIncluded)
