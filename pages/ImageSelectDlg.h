@@ -67,6 +67,9 @@ public:
     void UnpairAll();
     void RemoveRow();
     void RemoveAllRows();
+    // True when rows first..first+count-1 may go: none carries typed inspection data, or the user
+    // agreed to lose it.
+    bool MayDropRows(int first, int count) const;
 
     // Whether a folder list is still filling in its thumbnails.
     bool Filling() const { return snapshotFiles.fill.Running() || imageFiles.fill.Running(); }

@@ -1,8 +1,12 @@
 #include "pages/ImageSelectDlg.h"
 
 #include "app/gui/CQvxReportWriterDoc.h"
+#include "app/gui/MessageBox.h"
+#include "app/strings/StringIds.h"
+#include "app/strings/StringSource.h"
 #include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
+#include "report/DetailsEdits.h"
 
 #include <QListWidget>
 #include <QTreeView>
@@ -118,10 +122,22 @@ void ImageSelectDlg::UnpairAll()
     inspectionsList->setFocus();
 }
 
+bool ImageSelectDlg::MayDropRows(int first, int count) const
+{
+    // Rows are cheap to add again; what was typed on the Inspection Data page is not.
+    int typed = 0;
+    for (int row = first; row < first + count; ++row) {
+        const InspectionDetails* details = Project().DetailsAt(row);
+        typed += details && HasTypedData(*details) ? 1 : 0;
+    }
+    return typed == 0 ||
+        MessageBox(LoadAppString(StringId::RemoveTypedInspections).arg(typed), IconQuestion, ButtonsYesNo) == ResultYes;
+}
+
 void ImageSelectDlg::RemoveRow()
 {
     const int row = SelectedRow();
-    if (row < 0) {
+    if (row < 0 || !MayDropRows(row, 1)) {
         return;
     }
     rows->RemoveRow(row);
@@ -135,6 +151,9 @@ void ImageSelectDlg::RemoveRow()
 
 void ImageSelectDlg::RemoveAllRows()
 {
+    if (!MayDropRows(0, RowCount())) {
+        return;
+    }
     const bool hadRows = RowCount() > 0;
     rows->RemoveAllRows();
     if (hadRows) {

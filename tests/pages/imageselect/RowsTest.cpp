@@ -89,6 +89,40 @@ TEST_F(RowsTest, RemoveAllForgetsTheChoicesButKeepsTheThumbnails)
     EXPECT_EQ(page->RowCount(), 0);
 }
 
+// Rows whose inspection data was typed are only dropped after the user agreed; empty rows go at once.
+TEST_F(RowsTest, RemovingTypedDataAsksFirst)
+{
+    page->AddAll();
+    ASSERT_EQ(page->RowCount(), 3);
+    document.Project().DetailsAt(0)->name = "Pump";
+    document.Project().DetailsAt(2)->repairPriority = 3;
+
+    ClickItem(Child<QTreeView>("inspectionsList"), 1);
+    page->RemoveRow();
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(page->RowCount(), 2);
+
+    ClickItem(Child<QTreeView>("inspectionsList"), 0);
+    dialogs.AnswerNextMessage(ResultNo);
+    page->RemoveRow();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Inspection data has been entered for 1 of these inspections. Remove them anyway?");
+    EXPECT_EQ(dialogs.messages[0].buttons, ButtonsYesNo);
+    EXPECT_EQ(page->RowCount(), 2);
+
+    dialogs.AnswerNextMessage(ResultNo);
+    page->RemoveAllRows();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith("Inspection data has been entered for 2 "));
+    EXPECT_EQ(page->RowCount(), 2);
+
+    dialogs.AnswerNextMessage(ResultYes);
+    page->RemoveAllRows();
+    EXPECT_EQ(page->RowCount(), 0);
+    EXPECT_EQ(document.Project().Details().Count(), 0);
+}
+
 TEST_F(RowsTest, InspectionsChangedTellsTheDetailsPage)
 {
     int changes = 0;
