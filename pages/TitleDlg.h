@@ -67,6 +67,8 @@ private:
     void ShowProjectTitle();
     void OnProjectReplaced();
     void ColourComments();
+    // Red where the report's cell cannot hold the whole text.
+    void ColourNames();
 
     CQvxReportWriterDoc* document;
     QString caption;

@@ -65,8 +65,14 @@ void TitleDlg::ConnectControls()
 {
     connect(setImageButton, &QPushButton::clicked, this, &TitleDlg::SetImage);
     connect(clearImageButton, &QPushButton::clicked, this, &TitleDlg::ClearImage);
-    connect(companyEdit, &QLineEdit::textChanged, this, [this](const QString& text) { Title().company = text; });
-    connect(authorEdit, &QLineEdit::textChanged, this, [this](const QString& text) { Title().author = text; });
+    connect(companyEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Title().company = text;
+        ColourNames();
+    });
+    connect(authorEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Title().author = text;
+        ColourNames();
+    });
     connect(dateRadio, &QRadioButton::clicked, this, [this] { SetShowDate(true); });
     connect(noDateRadio, &QRadioButton::clicked, this, [this] { SetShowDate(false); });
     connect(commentsEdit, &cColourEdit::textChanged, this, [this] {
