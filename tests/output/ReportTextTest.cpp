@@ -1,6 +1,11 @@
 #include "ReportFixture.h"
+#include "ReportFonts.h"
 
 #include "app/text/TextFits.h"
+#include "lang/QvxLanguageLibrary.h"
+
+#include <QLibrary>
+#include <QRawFont>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +20,119 @@ QString WithoutSpaces(QString text)
 {
     text.removeIf([](QChar c) { return c.isSpace(); });
     return text;
+}
+
+bool IsCjk(char32_t c)
+{
+    return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF) ||
+        (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+// Every Chinese, Japanese and Korean character of the Japanese language library, in the order
+// they first appear.
+QString LanguageLibraryCharacters()
+{
+    QLibrary library(QStringLiteral(THERMREPORT_BINARY_DIR "/bin/QVX Japanese"));
+    const auto text = reinterpret_cast<QvxLanguageStringFunction>(library.resolve("QvxLanguageString"));
+    EXPECT_NE(text, nullptr) << library.errorString().toStdString();
+    QString characters;
+    for (unsigned id = 0; text && id < 0x10000; ++id) {
+        if (const char* utf8 = text(id)) {
+            for (const char32_t c : QString::fromUtf8(utf8).toUcs4()) {
+                const QString character = QString::fromUcs4(&c, 1);
+                if (IsCjk(c) && !characters.contains(character)) {
+                    characters += character;
+                }
+            }
+        }
+    }
+    return characters;
+}
+
+class JapaneseReport : public testing::Test
+{
+protected:
+    ReportFixture files;
+};
+
+// pdftotext gives back what was typed: no Kangxi radical in place of an ideograph, no
+// character lost at a line end.
+TEST_F(JapaneseReport, TextComesBackFromThePdfAsTyped)
+{
+    const QString library = LanguageLibraryCharacters();
+    ASSERT_GT(library.size(), 150);
+    ASSERT_TRUE(library.contains(QStringLiteral("赤")) || library.contains(QStringLiteral("一")));
+    ReportProject project = files.Project(1, files.WriteSnapshot(QStringLiteral("a.qvx")));
+    ReportTitle& title = project.title;
+    title.company = QStringLiteral("赤坂電気工業株式会社");
+    title.author = QStringLiteral("山田 一郎");
+    title.generalComments = QStringLiteral("年次の赤外線サーモグラフィ点検。一部の端子に過熱あり。\r\n") + library +
+        QStringLiteral("\r\n赤い部分は高温、青い部分は低温を示す。");
+    InspectionDetails& details = *project.DetailsAt(0);
+    details.name = QStringLiteral("第一受電盤 主遮断器");
+    details.operatorName = QStringLiteral("佐藤 花子");
+    details.location = QStringLiteral("第二工場 電気室");
+    details.equipment = QStringLiteral("高圧受電盤の主遮断器と計器用変成器");
+    details.comment = QStringLiteral("通常負荷で測定。赤相の端子が周囲より十二度高い。締付けトルクの不足と見られる。");
+    details.faultAction = QStringLiteral("端子の緩み。接触面を清掃し、規定トルクで締め直すこと。");
+    const QString path = files.WriteReport(QStringLiteral("japanese.pdf"), project);
+    ASSERT_FALSE(path.isEmpty());
+
+    const QString titlePage = DrawnPageText(path, 1);
+    for (const QString& typed : {title.company, title.author, title.generalComments}) {
+        EXPECT_TRUE(titlePage.contains(WithoutSpaces(typed))) << typed.toStdString() << "\n" << titlePage.toStdString();
+    }
+    const QString page = DrawnPageText(path, 3);
+    for (const QString& typed : {details.name,
+                                 details.operatorName,
+                                 details.location,
+                                 details.equipment,
+                                 details.comment,
+                                 details.faultAction}) {
+        EXPECT_TRUE(page.contains(WithoutSpaces(typed))) << typed.toStdString() << "\n" << page.toStdString();
+    }
+    for (const QString& text : {titlePage, page}) {
+        EXPECT_FALSE(text.contains(Ellipsis));
+        for (const char32_t c : text.toUcs4()) {
+            EXPECT_FALSE(c >= 0x2E80 && c <= 0x2FDF) << "a radical U+" << std::hex << unsigned(c);
+        }
+    }
+    const PdfFacts pdf = ReadPdf(path);
+    EXPECT_TRUE(pdf.fonts.join(QLatin1Char('\n')).contains(QStringLiteral("VL-Gothic")))
+        << pdf.fonts.join('\n').toStdString();
+}
+
+// A PDF viewer reads a glyph back as the lowest character the font maps to it; a font that
+// shares one glyph between an ideograph and its radical gives the radical back. The report's
+// Japanese fonts give each ideograph and kana its own glyph.
+TEST(ReportFontsForJapanese, GiveEveryIdeographItsOwnGlyph)
+{
+    std::map<char32_t, QString> covered; // character to the family that draws it
+    for (const QString& family : CjkFamilies()) {
+        QFont font(family);
+        font.setPixelSize(45);
+        const QRawFont raw = QRawFont::fromFont(font);
+        ASSERT_TRUE(raw.isValid()) << family.toStdString();
+        ASSERT_EQ(raw.familyName(), family) << "the font is not installed";
+        std::map<quint32, char32_t> firstOfGlyph;
+        for (char32_t c = 0x20; c < 0x10000; ++c) {
+            if (c >= 0xD800 && c < 0xE000) {
+                continue;
+            }
+            const QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromUcs4(&c, 1));
+            if (glyphs.isEmpty() || glyphs.first() == 0) {
+                continue;
+            }
+            const auto [first, added] = firstOfGlyph.emplace(glyphs.first(), c);
+            const bool ideographOrKana = (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF);
+            if (ideographOrKana && !covered.count(c)) {
+                covered[c] = family;
+                EXPECT_TRUE(added) << family.toStdString() << " draws U+" << std::hex << unsigned(c)
+                                   << " with the glyph of U+" << unsigned(first->second);
+            }
+        }
+    }
+    EXPECT_GT(covered.size(), 20000u);
 }
 
 // What the report prints of a typed field: its own box, and where there is one, the summary row
