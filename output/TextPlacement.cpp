@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -21,35 +22,43 @@ QStringList SplitLines(const QString& text)
     return plain.split(QLatin1Char('\n'));
 }
 
-// Walks a paragraph from break opportunity to break opportunity and fills each line as far as
-// its width allows.
+// Fills each line of a paragraph up to the furthest break opportunity whose text still fits
+// its width.
 class ParagraphWrapper
 {
 public:
-    ParagraphWrapper(const QString& text, const QFontMetricsF& metrics, qreal width, QStringList& lines)
+    ParagraphWrapper(
+        const QString& text, const QFontMetricsF& metrics, qreal width, qsizetype enough, QStringList& lines)
         : text(text)
         , metrics(metrics)
         , width(width)
+        , enough(enough)
         , lines(lines)
     { }
 
     void Wrap()
     {
-        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
-        for (qsizetype next = breaks.toNextBoundary(); next != -1; next = breaks.toNextBoundary()) {
-            if (Fits(lineStart, next)) {
-                lineEnd = next;
-                continue;
-            }
-            if (lineEnd > lineStart) {
-                EndLine(lineEnd);
-            }
-            if (!Fits(lineStart, next)) {
-                BreakBetweenCharacters(next);
-            }
-            lineEnd = next;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+        for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
+            breaks.append(next);
         }
-        if (lineEnd > lineStart) {
+        qsizetype index = 0; // the first break not yet on a line
+        while (index < breaks.size() && lines.size() < enough) {
+            if (Fits(lineStart, breaks[index])) {
+                index = FurthestFitting(index) + 1;
+                lineEnd = breaks[index - 1];
+                if (index < breaks.size()) {
+                    EndLine(lineEnd);
+                }
+            } else if (lineEnd > lineStart) {
+                EndLine(lineEnd);
+            } else {
+                BreakBetweenCharacters(breaks[index]);
+                lineEnd = breaks[index];
+                ++index;
+            }
+        }
+        if (lineEnd > lineStart && lines.size() < enough) {
             EndLine(lineEnd);
         }
     }
@@ -66,6 +75,27 @@ private:
     }
 
     bool Fits(qsizetype start, qsizetype end) const { return metrics.horizontalAdvance(Piece(start, end)) <= width; }
+
+    // The last break from `first` on up to which the line fits, given that it fits up to `first`.
+    // Wider text never takes less room, so the search gallops and then halves instead of measuring
+    // the line at every break: Japanese has one after nearly every character.
+    qsizetype FurthestFitting(qsizetype first) const
+    {
+        qsizetype fitting = first;
+        qsizetype tooWide = breaks.size();
+        for (qsizetype step = 1; fitting + step < tooWide; step *= 2) {
+            if (!Fits(lineStart, breaks[fitting + step])) {
+                tooWide = fitting + step;
+                break;
+            }
+            fitting += step;
+        }
+        while (tooWide - fitting > 1) {
+            const qsizetype middle = (fitting + tooWide) / 2;
+            (Fits(lineStart, breaks[middle]) ? fitting : tooWide) = middle;
+        }
+        return fitting;
+    }
 
     void EndLine(qsizetype end)
     {
@@ -95,12 +125,16 @@ private:
     const QString& text;
     const QFontMetricsF& metrics;
     qreal width;
+    // Lines beyond this many are never printed; the paragraph stops there.
+    qsizetype enough;
     QStringList& lines;
+    QList<qsizetype> breaks;
     qsizetype lineStart = 0;
     qsizetype lineEnd = 0;
 };
 
-void WrapParagraph(const QString& paragraph, const QFontMetricsF& metrics, qreal width, QStringList& lines)
+void WrapParagraph(
+    const QString& paragraph, const QFontMetricsF& metrics, qreal width, qsizetype enough, QStringList& lines)
 {
     // Runs of blanks print as one blank, and a line never starts or ends with one.
     const QString text = paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
@@ -108,7 +142,7 @@ void WrapParagraph(const QString& paragraph, const QFontMetricsF& metrics, qreal
         lines.append(QString());
         return;
     }
-    ParagraphWrapper(text, metrics, width, lines).Wrap();
+    ParagraphWrapper(text, metrics, width, enough, lines).Wrap();
 }
 
 // The last line a rectangle holds when more text follows: it ends in an ellipsis, for which
@@ -140,15 +174,25 @@ bool InkFits(const QString& line, const QFontMetricsF& metrics, qreal width, Pla
     return x + ink.left() >= 0 && x + ink.right() <= width;
 }
 
+// The wrapped lines of a text, up to the first line with text beyond `capacity` lines: what
+// follows it is never printed.
+QStringList WrapLines(const QString& text, const QFontMetricsF& metrics, qreal width, qsizetype capacity)
+{
+    QStringList lines;
+    for (const QString& paragraph : SplitLines(text)) {
+        if (lines.size() > capacity && !lines.last().isEmpty()) {
+            break;
+        }
+        WrapParagraph(paragraph, metrics, width, std::max(capacity + 1, lines.size() + 1), lines);
+    }
+    return lines;
+}
+
 } // namespace
 
 QStringList WrapWords(const QString& text, const QFontMetricsF& metrics, qreal width)
 {
-    QStringList lines;
-    for (const QString& paragraph : SplitLines(text)) {
-        WrapParagraph(paragraph, metrics, width, lines);
-    }
-    return lines;
+    return WrapLines(text, metrics, width, std::numeric_limits<qsizetype>::max() - 1);
 }
 
 qreal ReportLineHeight(const QFontMetricsF& metrics)
@@ -162,13 +206,16 @@ PlacedLines LayOutText(const QString& text, const QFontMetricsF& metrics, QSizeF
     if (text.isEmpty() || size.isEmpty()) {
         return placed;
     }
-    placed.lines = placement == Placement::Wrapped ? WrapWords(text, metrics, size.width()) : SplitLines(text);
+    // The first line is always printed, even where its cell is a fraction taller than the rectangle.
+    const qreal lineHeight = ReportLineHeight(metrics);
+    const qsizetype capacity =
+        lineHeight > 0 ? std::max<qsizetype>(1, qsizetype(std::floor(size.height() / lineHeight))) : 1;
+    placed.lines =
+        placement == Placement::Wrapped ? WrapLines(text, metrics, size.width(), capacity) : SplitLines(text);
     // Blank lines at the end print nothing, so they cannot overflow the rectangle.
     while (!placed.lines.isEmpty() && placed.lines.last().trimmed().isEmpty()) {
         placed.lines.removeLast();
     }
-    // The first line is always printed, even where its cell is a fraction taller than the rectangle.
-    const qsizetype capacity = std::max<qsizetype>(1, qsizetype(std::floor(size.height() / ReportLineHeight(metrics))));
     if (placed.lines.size() > capacity) {
         placed.lines.resize(capacity);
         placed.lines.last() = EndWithEllipsis(placed.lines.last(), metrics, size.width());
