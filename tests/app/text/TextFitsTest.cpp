@@ -118,8 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
     TypedTexts,
     testing::Values(
         FieldCase {"one-line box with a break", TypedField::Name, Maintenance, QStringLiteral("a\nb"), TextFit::Cut},
-        FieldCase {"one-line box full", TypedField::Name, Maintenance, QString(36, QLatin1Char('n')), TextFit::Fits},
-        FieldCase {"name wider than the heading", TypedField::Name, Maintenance, QString(60, 'W'), TextFit::Cut},
         FieldCase {
             "company", TypedField::Company, Maintenance, QStringLiteral("Northfield Facilities Ltd"), TextFit::Fits},
         FieldCase {"company of 40 wide letters", TypedField::Company, Maintenance, QString(40, 'W'), TextFit::Cut},
@@ -142,14 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase {
             "fault of four lines", TypedField::FaultAction, Maintenance, Words(4, 3, "\r\n"), TextFit::Shortened},
         FieldCase {"fault of five lines", TypedField::FaultAction, Buildings, Words(5, 3, "\r\n"), TextFit::Shortened},
-        FieldCase {"fault of six lines", TypedField::FaultAction, Maintenance, Words(6, 3, "\r\n"), TextFit::Cut},
         // The Buildings summary gives the fault the equipment's column too.
-        FieldCase {
-            "Japanese fault, Maintenance", TypedField::FaultAction, Maintenance, Japanese(80), TextFit::Shortened},
         FieldCase {"Japanese fault, Buildings", TypedField::FaultAction, Buildings, Japanese(80), TextFit::Fits},
-        FieldCase {"Japanese fault too long", TypedField::FaultAction, Buildings, Japanese(121), TextFit::Cut},
-        FieldCase {"comment of five lines", TypedField::Comment, Maintenance, Words(5, 50, "\r\n"), TextFit::Fits},
-        FieldCase {"comment of six lines", TypedField::Comment, Maintenance, Words(6, 2, "\r\n"), TextFit::Cut},
         FieldCase {"general comments of 35 lines",
                    TypedField::GeneralComments,
                    Maintenance,
