@@ -1,5 +1,6 @@
 #include "ImageStrip.h"
 #include "PageGeometry.h"
+#include "ReportBoxes.h"
 #include "ReportDate.h"
 #include "ReportLayout.h"
 #include "TemperatureText.h"
@@ -45,7 +46,7 @@ public:
                        PageGeometry::Inner(Edges(100, 680, 2380, 750)),
                        LoadAppString(StringId::Comment),
                        Placement::Left);
-        DrawBoxedText(painter, Edges(100, 750, 2380, 1030), details.comment, Placement::Wrapped);
+        DrawBoxedText(painter, ReportBoxes::Comment, details.comment, Placement::Wrapped);
         DrawPlacedText(painter,
                        PageGeometry::Inner(Edges(326, 1130, 1239, 1200)),
                        LoadAppString(StringId::ThermalSnapshot),
@@ -69,7 +70,7 @@ public:
                        PageGeometry::Inner(Edges(100, 2980, 1200, 3050)),
                        LoadAppString(StringId::FaultRecommendedAction),
                        Placement::Left);
-        DrawBoxedText(painter, Edges(100, 3050, 1200, 3330), details.faultAction, Placement::Wrapped);
+        DrawBoxedText(painter, ReportBoxes::FaultAction, details.faultAction, Placement::Wrapped);
         layout.DrawFooter(painter);
     }
 
@@ -128,17 +129,29 @@ private:
         DrawBoxedText(painter, Edges(middle, top, right, bottom), value, Placement::Left);
     }
 
+    void
+    LabelledRow(const ReportBoxes::LabelledBox& row, const QString& label, const QString& value, Placement placement)
+    {
+        DrawBoxedText(painter, row.label, label, Placement::Left);
+        DrawBoxedText(painter, row.value, value, placement);
+    }
+
     void DrawPeopleAndPlace()
     {
-        if (Buildings()) {
-            LabelledRow(100, 430, 1200, 370, 440, LoadAppString(StringId::Inspector), details.operatorName);
-            LabelledRow(100, 430, 1200, 440, 510, LoadAppString(StringId::Location), details.location);
-            return;
+        const ReportTemplate reportTemplate = layout.options.reportTemplate;
+        const unsigned operatorLabel = Buildings() ? StringId::Inspector : StringId::Operator;
+        LabelledRow(ReportBoxes::OperatorRow(reportTemplate),
+                    LoadAppString(operatorLabel),
+                    details.operatorName,
+                    Placement::Left);
+        LabelledRow(ReportBoxes::LocationRow(reportTemplate),
+                    LoadAppString(StringId::Location),
+                    details.location,
+                    Placement::Left);
+        if (!Buildings()) {
+            LabelledRow(
+                ReportBoxes::EquipmentRow, LoadAppString(StringId::Equipment), details.equipment, Placement::Wrapped);
         }
-        LabelledRow(100, 430, 1200, 300, 370, LoadAppString(StringId::Operator), details.operatorName);
-        LabelledRow(100, 430, 1200, 370, 440, LoadAppString(StringId::Location), details.location);
-        DrawBoxedText(painter, Edges(100, 440, 430, 580), LoadAppString(StringId::Equipment), Placement::Left);
-        DrawBoxedText(painter, Edges(430, 440, 1200, 580), details.equipment, Placement::Wrapped);
     }
 
     void DrawSnapshotTimes()

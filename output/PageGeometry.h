@@ -10,13 +10,13 @@ constexpr int PageWidth = 2480;
 constexpr int DotsPerInch = 300;
 constexpr int BoxMargin = 10;
 
-inline QRect Edges(int left, int top, int right, int bottom)
+constexpr QRect Edges(int left, int top, int right, int bottom)
 {
     return QRect(left, top, right - left, bottom - top);
 }
 
 // The rectangle a box's text goes into.
-inline QRect Inner(const QRect& box)
+constexpr QRect Inner(const QRect& box)
 {
     return box.adjusted(BoxMargin, BoxMargin, -BoxMargin, -BoxMargin);
 }

@@ -1,5 +1,7 @@
 #include "ReportFonts.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace {
@@ -9,9 +11,19 @@ constexpr double CellPerEm = 2288.0 / 2048.0;
 
 } // namespace
 
+QStringList CjkFamilies()
+{
+    return {QStringLiteral("VL Gothic"), QStringLiteral("WenQuanYi Micro Hei")};
+}
+
 QFont MakeReportFont(int cellHeight, QFont::Weight weight)
 {
     QFont font(QStringLiteral("Arial"));
+    // Japanese text takes its glyphs from VL Gothic, and the Chinese and Korean characters it
+    // lacks from WenQuanYi Micro Hei: both give every ideograph a glyph of its own. Where one
+    // glyph serves an ideograph and its radical, the PDF's text reads back as the radical.
+    // Latin text stays in Arial's metrics.
+    font.setFamilies(QStringList {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")} + CjkFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(int(std::lround(cellHeight / CellPerEm)));
     font.setWeight(weight);

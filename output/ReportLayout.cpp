@@ -5,6 +5,7 @@
 #include "PageGeometry.h"
 #include "Picture.h"
 #include "PrintfText.h"
+#include "ReportBoxes.h"
 #include "ReportDate.h"
 #include "TextPlacement.h"
 #include "VisualImageQueue.h"
@@ -24,7 +25,6 @@ constexpr int DocumentPenWidth = 5;
 constexpr int ContentsFirstLine = 340;
 constexpr int ContentsLineHeight = 70;
 constexpr int SummaryFirstRow = 340;
-constexpr int SummaryRowHeight = 210;
 
 int CeilDiv(int value, int divisor)
 {
@@ -93,7 +93,7 @@ void ReportLayout::StartPage(QPainter& painter) const
 void ReportLayout::DrawPageTitle(QPainter& painter, const QString& title) const
 {
     painter.setFont(titleFont);
-    DrawPlacedText(painter, Edges(100, 100, 2380, 170), title, Placement::Left);
+    DrawPlacedText(painter, ReportBoxes::PageTitle, title, Placement::Left);
     painter.setFont(bodyFont);
 }
 
@@ -128,9 +128,9 @@ void ReportLayout::DrawTitlePage(QPainter& painter)
     painter.setFont(bodyFont);
 
     DrawBoxedText(painter, Edges(100, 1200, 430, 1270), LoadAppString(StringId::Company), Placement::Left);
-    DrawBoxedText(painter, Edges(430, 1200, 1200, 1270), title.company, Placement::Left);
+    DrawBoxedText(painter, ReportBoxes::CompanyValue, title.company, Placement::Left);
     DrawBoxedText(painter, Edges(100, 1270, 430, 1340), LoadAppString(StringId::Author), Placement::Left);
-    DrawBoxedText(painter, Edges(430, 1270, 1200, 1340), title.author, Placement::Left);
+    DrawBoxedText(painter, ReportBoxes::AuthorValue, title.author, Placement::Left);
     DrawBoxedText(painter, Edges(100, 1340, 430, 1410), LoadAppString(StringId::Date), Placement::Left);
     DrawBoxedText(painter,
                   Edges(430, 1340, 1200, 1410),
@@ -138,15 +138,17 @@ void ReportLayout::DrawTitlePage(QPainter& painter)
                   Placement::Left);
 
     DrawPlacedText(painter, Edges(100, 1550, 600, 1600), LoadAppString(StringId::GeneralComments), Placement::Left);
-    DrawBoxedText(painter, Edges(100, 1600, 2380, 3400), title.generalComments, Placement::Wrapped);
+    DrawBoxedText(painter, ReportBoxes::GeneralComments, title.generalComments, Placement::Wrapped);
     DrawFooter(painter);
 }
 
 void ReportLayout::DrawContentsLine(QPainter& painter, int row, const QString& text, int pageNumber) const
 {
     const int top = ContentsFirstLine + row * ContentsLineHeight;
-    DrawPlacedText(
-        painter, PageGeometry::Inner(Edges(100, top, 1980, top + ContentsLineHeight)), text, Placement::Left);
+    DrawPlacedText(painter,
+                   PageGeometry::Inner(ReportBoxes::ContentsDescription(top, top + ContentsLineHeight)),
+                   text,
+                   Placement::Left);
     DrawPlacedText(painter,
                    PageGeometry::Inner(Edges(1980, top, 2380, top + ContentsLineHeight)),
                    Number(pageNumber),
@@ -160,7 +162,7 @@ void ReportLayout::DrawContentsPage(QPainter& painter, int contentsPage)
 
     painter.setFont(boldFont);
     DrawPlacedText(painter,
-                   PageGeometry::Inner(Edges(100, 270, 1980, 340)),
+                   PageGeometry::Inner(ReportBoxes::ContentsDescription(270, 340)),
                    LoadAppString(StringId::Description),
                    Placement::Left);
     DrawPlacedText(painter,
@@ -192,15 +194,16 @@ void ReportLayout::DrawSummaryRow(QPainter& painter, int top, int inspection) co
 {
     const InspectionDetails details =
         project.DetailsAt(inspection) ? *project.DetailsAt(inspection) : InspectionDetails {};
-    const int bottom = top + SummaryRowHeight;
+    const int bottom = top + ReportBoxes::SummaryRowHeight;
     DrawBoxedText(painter, Edges(100, top, 300, bottom), QStringLiteral("\n%1").arg(inspection + 1), Placement::Centre);
-    DrawBoxedText(painter, Edges(300, top, 825, bottom), details.location, Placement::Wrapped);
-    if (Buildings()) {
-        DrawBoxedText(painter, Edges(825, top, 2180, bottom), details.faultAction, Placement::Wrapped);
-    } else {
-        DrawBoxedText(painter, Edges(825, top, 1350, bottom), details.equipment, Placement::Wrapped);
-        DrawBoxedText(painter, Edges(1350, top, 2180, bottom), details.faultAction, Placement::Wrapped);
+    DrawBoxedText(painter, ReportBoxes::SummaryLocation(top, bottom), details.location, Placement::Wrapped);
+    if (!Buildings()) {
+        DrawBoxedText(painter, ReportBoxes::SummaryEquipment(top, bottom), details.equipment, Placement::Wrapped);
     }
+    DrawBoxedText(painter,
+                  ReportBoxes::SummaryFault(options.reportTemplate, top, bottom),
+                  details.faultAction,
+                  Placement::Wrapped);
     const QString priority =
         details.repairPriority >= 1 ? QStringLiteral("\n%1").arg(details.repairPriority) : QString();
     DrawBoxedText(painter, Edges(2180, top, 2380, bottom), priority, Placement::Centre);
@@ -212,19 +215,21 @@ void ReportLayout::DrawSummaryPage(QPainter& painter, int summaryPage)
     DrawPageTitle(painter, LoadAppString(StringId::Summary));
 
     DrawBoxedText(painter, Edges(100, 270, 300, 340), LoadAppString(StringId::InspectionNumber), Placement::Left);
-    DrawBoxedText(painter, Edges(300, 270, 825, 340), LoadAppString(StringId::Location), Placement::Left);
-    if (Buildings()) {
-        DrawBoxedText(painter, Edges(825, 270, 2180, 340), LoadAppString(StringId::FaultAction), Placement::Left);
-    } else {
-        DrawBoxedText(painter, Edges(825, 270, 1350, 340), LoadAppString(StringId::Equipment), Placement::Left);
-        DrawBoxedText(painter, Edges(1350, 270, 2180, 340), LoadAppString(StringId::FaultAction), Placement::Left);
+    DrawBoxedText(painter, ReportBoxes::SummaryLocation(270, 340), LoadAppString(StringId::Location), Placement::Left);
+    if (!Buildings()) {
+        DrawBoxedText(
+            painter, ReportBoxes::SummaryEquipment(270, 340), LoadAppString(StringId::Equipment), Placement::Left);
     }
+    DrawBoxedText(painter,
+                  ReportBoxes::SummaryFault(options.reportTemplate, 270, 340),
+                  LoadAppString(StringId::FaultAction),
+                  Placement::Left);
     DrawBoxedText(painter, Edges(2180, 270, 2380, 340), LoadAppString(StringId::Priority), Placement::Centre);
 
     const int inspections = project.InspectionCount();
     const int first = summaryPage * SummaryRowsPerPage;
     for (int row = 0; row < SummaryRowsPerPage && first + row < inspections; ++row) {
-        DrawSummaryRow(painter, SummaryFirstRow + row * SummaryRowHeight, first + row);
+        DrawSummaryRow(painter, SummaryFirstRow + row * ReportBoxes::SummaryRowHeight, first + row);
     }
     DrawFooter(painter);
 }

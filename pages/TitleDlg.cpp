@@ -6,9 +6,10 @@
 #include "app/gui/ProjectMessages.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
-#include "app/text/TextFits.h"
+#include "pages/colour/ColourValueOf.h"
 #include "pages/colour/cColourEdit.h"
 #include "pages/controls/LimitedLineEdit.h"
+#include "pages/details/TextFitColours.h"
 #include "pages/pictures/Picture.h"
 #include "pages/title/LogoFit.h"
 #include "pages/title/LogoFrame.h"
@@ -17,16 +18,13 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+#include <utility>
 
-// The report's general comments box: 51 characters wide, 35 lines.
-constexpr int CommentsWidth = 51;
-constexpr int CommentsLines = 35;
-constexpr quint32 Red = 0x0000FF;
-constexpr quint32 Black = 0x000000;
+namespace {
 
 const QString LogoFilter = QStringLiteral("Image Files (*.jpg *.bmp);;All Files (*.*)");
 
@@ -253,5 +251,14 @@ void TitleDlg::OnProjectReplaced()
 
 void TitleDlg::ColourComments()
 {
-    commentsEdit->SetTextColour(TextFits(commentsEdit->Text(), CommentsWidth, CommentsLines) ? Black : Red);
+    commentsEdit->SetTextColour(ColourValueOf(TextFitColour(TypedField::GeneralComments, commentsEdit->Text())));
+}
+
+void TitleDlg::ColourNames()
+{
+    for (auto [edit, field] : {std::pair {companyEdit, TypedField::Company}, {authorEdit, TypedField::Author}}) {
+        QPalette colours = edit->palette();
+        colours.setColor(QPalette::Text, TextFitColour(field, edit->text()));
+        edit->setPalette(colours);
+    }
 }

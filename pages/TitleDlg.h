@@ -72,6 +72,8 @@ private:
     void ShowProjectTitle();
     void OnProjectReplaced();
     void ColourComments();
+    // Red where the report's cell cannot hold the whole text.
+    void ColourNames();
     // A value the user typed into the project, marking it modified; nothing while the page is
     // filling its controls from the project.
     void TakeUserEdit(QString& field, const QString& value);

@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 void SetLineTextColour(QLineEdit* edit, const QColor& colour)
@@ -302,12 +304,15 @@ void DetailsDlg::TakeRecordChoices(InspectionDetails& record) const
 
 void DetailsDlg::ColourCheckedFields()
 {
-    SetLineTextColour(nameEdit, TextFitColour(CheckedField::Name, nameEdit->text()));
-    SetLineTextColour(operatorEdit, TextFitColour(CheckedField::Operator, operatorEdit->text()));
-    SetLineTextColour(locationEdit, TextFitColour(CheckedField::Location, locationEdit->text()));
-    SetLineTextColour(equipmentEdit, TextFitColour(CheckedField::Equipment, equipmentEdit->text()));
-    commentEdit->SetTextColour(ColourValueOf(TextFitColour(CheckedField::Comment, commentEdit->Text())));
-    faultEdit->SetTextColour(ColourValueOf(TextFitColour(CheckedField::FaultAction, faultEdit->Text())));
+    // The name is printed in the inspection's heading, whose number takes room too.
+    const TypedTextPlace place {Buildings() ? ReportTemplate::Buildings : ReportTemplate::Maintenance,
+                                std::max(0, Project().CurrentPosition() - 1)};
+    SetLineTextColour(nameEdit, TextFitColour(TypedField::Name, nameEdit->text(), place));
+    SetLineTextColour(operatorEdit, TextFitColour(TypedField::Operator, operatorEdit->text(), place));
+    SetLineTextColour(locationEdit, TextFitColour(TypedField::Location, locationEdit->text(), place));
+    SetLineTextColour(equipmentEdit, TextFitColour(TypedField::Equipment, equipmentEdit->text(), place));
+    commentEdit->SetTextColour(ColourValueOf(TextFitColour(TypedField::Comment, commentEdit->Text(), place)));
+    faultEdit->SetTextColour(ColourValueOf(TextFitColour(TypedField::FaultAction, faultEdit->Text(), place)));
 }
 
 void DetailsDlg::SetDateGiven(DateRow& row, bool given)

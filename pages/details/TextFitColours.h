@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/text/TextFits.h"
+
 #include <QColor>
 #include <QString>
 
-// The warning colours of the Inspection Data page's texts: red when a text does not fit its box
-// on the report page, orange when the fault text fits its box but not the smaller one it should.
-
-enum class CheckedField { FaultAction, Comment, Name, Operator, Location, Equipment };
-
-QColor TextFitColour(CheckedField field, const QString& text);
+// The warning colours of the typed texts: red when the report will cut the text in its own box
+// on the page, orange when it prints it whole there but shortens it in the summary or the
+// contents, black when it prints it whole everywhere.
+QColor TextFitColour(TypedField field, const QString& text, const TypedTextPlace& place = {});

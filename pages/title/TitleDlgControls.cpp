@@ -67,9 +67,12 @@ void TitleDlg::ConnectControls()
     connect(clearImageButton, &QPushButton::clicked, this, &TitleDlg::ClearImage);
     connect(companyEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         TakeUserEdit(Title().company, text);
+        ColourNames();
     });
-    connect(
-        authorEdit, &QLineEdit::textChanged, this, [this](const QString& text) { TakeUserEdit(Title().author, text); });
+    connect(authorEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        TakeUserEdit(Title().author, text);
+        ColourNames();
+    });
     connect(dateRadio, &QRadioButton::clicked, this, [this] { ChooseShowDate(true); });
     connect(noDateRadio, &QRadioButton::clicked, this, [this] { ChooseShowDate(false); });
     connect(datePicker, &QDateTimeEdit::dateTimeChanged, this, &TitleDlg::TakeShownDate);

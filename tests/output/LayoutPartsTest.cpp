@@ -235,16 +235,43 @@ TEST_F(Wrapping, BreaksAtWordsWithinTheWidth)
     EXPECT_EQ(lines.join(QLatin1Char(' ')), text);
 }
 
-TEST_F(Wrapping, CutsAWordWiderThanTheLineWithAnEllipsis)
+TEST_F(Wrapping, BreaksAWordWiderThanTheLineBetweenItsCharacters)
 {
     const qreal width = metrics.horizontalAdvance(QStringLiteral("Thermography"));
     const QStringList lines = WrapWords(QStringLiteral("a Thermographyinspectionreport b"), metrics, width);
-    ASSERT_EQ(lines.size(), 3);
+    ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("a"));
-    EXPECT_TRUE(lines[1].endsWith(QChar(0x2026))) << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Thermo")));
-    EXPECT_LE(metrics.horizontalAdvance(lines[1]), width);
-    EXPECT_EQ(lines[2], QStringLiteral("b"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Thermograph"))) << lines[1].toStdString();
+    for (const QString& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+        EXPECT_FALSE(line.contains(QChar(0x2026))) << line.toStdString();
+    }
+    EXPECT_EQ(lines.mid(1).join(QString()), QStringLiteral("Thermographyinspectionreport b"));
+}
+
+// Japanese has no blanks: it breaks between characters, but never before closing punctuation
+// or a small kana, as the Unicode line-breaking rules have it.
+TEST_F(Wrapping, JapaneseBreaksBetweenCharactersByTheUnicodeRules)
+{
+    const QString text = QStringLiteral("配電盤の端子が過熱しています。ボルトを締め直し、接触面を清掃してください。"
+                                        "次回の点検で再測定すること。");
+    const qreal width = metrics.horizontalAdvance(QStringLiteral("配電盤の端子が過熱")) + 1;
+    const QStringList lines = WrapWords(text, metrics, width);
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines.join(QString()), text);
+    for (const QString& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+        EXPECT_FALSE(line.startsWith(QChar(0x3002)) || line.startsWith(QChar(0x3001))) << line.toStdString();
+        EXPECT_FALSE(line.startsWith(QChar(0x30C3))) << line.toStdString();
+    }
+    EXPECT_EQ(lines.first(), QStringLiteral("配電盤の端子が過熱"));
+}
+
+TEST_F(Wrapping, BreaksAfterAHyphenWhereTheWordDoesNotFit)
+{
+    const qreal width = metrics.horizontalAdvance(QStringLiteral("Clean and re-"));
+    const QStringList lines = WrapWords(QStringLiteral("Clean and re-torque"), metrics, width);
+    EXPECT_EQ(lines, QStringList({QStringLiteral("Clean and re-"), QStringLiteral("torque")}));
 }
 
 TEST_F(Wrapping, KeepsLineBreaksAndEmptyLines)
@@ -252,6 +279,68 @@ TEST_F(Wrapping, KeepsLineBreaksAndEmptyLines)
     const QStringList lines = WrapWords(QStringLiteral("one\r\n\r\ntwo"), metrics, 1000);
     EXPECT_EQ(lines, QStringList({QStringLiteral("one"), QString(), QStringLiteral("two")}));
 }
+
+struct LayoutCase
+{
+    const char* name;
+    QString text;
+    Placement placement;
+    int lines; // the rectangle's height in lines
+    QStringList printed; // "~" stands for the text up to an ellipsis
+    bool cut;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class Layout : public testing::TestWithParam<LayoutCase>
+{
+protected:
+    QFontMetricsF metrics {MakeReportFonts().bodyFont};
+};
+
+// Only a rectangle that is really full ends in an ellipsis, and then only its last line.
+TEST_P(Layout, PrintsWholeLinesAndEndsAFullRectangleWithAnEllipsis)
+{
+    const LayoutCase& c = GetParam();
+    const qreal width = metrics.horizontalAdvance(QStringLiteral("alpha beta gamma"));
+    const QSizeF size(width, c.lines * ReportLineHeight(metrics) + 5);
+    const PlacedLines placed = LayOutText(c.text, metrics, size, c.placement);
+    EXPECT_EQ(placed.cut, c.cut);
+    ASSERT_EQ(placed.lines.size(), c.printed.size()) << placed.lines.join(QLatin1Char('|')).toStdString();
+    for (qsizetype index = 0; index < placed.lines.size(); ++index) {
+        const QString& line = placed.lines[index];
+        EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+        const QString& expected = c.printed[index];
+        if (expected.endsWith(QLatin1Char('~'))) {
+            EXPECT_TRUE(line.endsWith(QChar(0x2026))) << line.toStdString();
+            EXPECT_TRUE(line.startsWith(expected.chopped(1))) << line.toStdString();
+        } else {
+            EXPECT_EQ(line, expected);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts,
+    Layout,
+    testing::Values(
+        LayoutCase {"fits", "alpha beta gamma delta", Placement::Wrapped, 2, {"alpha beta gamma", "delta"}, false},
+        LayoutCase {"blankLinesAtTheEndAreNoOverflow", "alpha\n\n\n\n", Placement::Wrapped, 1, {"alpha"}, false},
+        LayoutCase {"lastLineOfAFullBox",
+                    "alpha beta gamma delta epsilon zeta eta theta",
+                    Placement::Wrapped,
+                    2,
+                    {"alpha beta gamma", "delta~"},
+                    true},
+        LayoutCase {"lineBreakPastTheBox", "alpha\r\nbeta\r\ngamma", Placement::Wrapped, 2, {"alpha", "beta~"}, true},
+        LayoutCase {"loneCarriageReturnBreaksTheLine", "alpha\rbeta", Placement::Wrapped, 2, {"alpha", "beta"}, false},
+        LayoutCase {"cellTooNarrow", "Northfield Facilities Ltd", Placement::Left, 1, {"Northfield~"}, true},
+        LayoutCase {"cellWide", "Northfield", Placement::Left, 1, {"Northfield"}, false},
+        LayoutCase {"numberOneLineDown", "\n3", Placement::Centre, 2, {"", "3"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReportFonts, CellHeightsAreFiftyAndSixtyFour)
 {

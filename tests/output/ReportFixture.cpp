@@ -134,6 +134,20 @@ PdfFacts ReadPdf(const QString& path)
     return facts;
 }
 
+QString DrawnPageText(const QString& path, int page)
+{
+    QString text = Run(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"),
+                        QString::number(page),
+                        QStringLiteral("-l"),
+                        QString::number(page),
+                        QStringLiteral("-raw"),
+                        path,
+                        QStringLiteral("-")});
+    text.removeIf([](QChar c) { return c.isSpace(); });
+    return text;
+}
+
 QImage RenderPdfPage(const QString& path, int page, int dotsPerInch)
 {
     const QString prefix = path + QStringLiteral(".page");

@@ -47,6 +47,10 @@ struct PdfFacts
 
 PdfFacts ReadPdf(const QString& path);
 
+// The text of one page in the order it was drawn (pdftotext -raw), with no white space at all:
+// wrapped lines read on as one text.
+QString DrawnPageText(const QString& path, int page);
+
 // One page rendered by pdftoppm at the given resolution.
 QImage RenderPdfPage(const QString& path, int page, int dotsPerInch);
 

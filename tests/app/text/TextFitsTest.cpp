@@ -8,15 +8,6 @@
 
 namespace {
 
-struct FitCase
-{
-    const char* name;
-    QString text;
-    int width;
-    int lines;
-    bool fits;
-};
-
 QString Words(int count, int letters, const QString& separator)
 {
     QStringList words;
@@ -26,49 +17,153 @@ QString Words(int count, int letters, const QString& separator)
     return words.join(separator);
 }
 
+// Japanese as typed: no blanks, a full stop now and then.
+QString Japanese(int characters)
+{
+    const QString sentence = QStringLiteral("配電盤の端子台で接続部が過熱しています。");
+    QString text;
+    while (text.size() < characters) {
+        text += sentence;
+    }
+    return text.left(characters);
+}
+
+std::string TestName(const char* name)
+{
+    std::string text = name;
+    for (char& c : text) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            c = '_';
+        }
+    }
+    return text;
+}
+
+struct FitCase
+{
+    const char* name;
+    QString text;
+    bool fits;
+};
+
 void PrintTo(const FitCase& c, std::ostream* os)
 {
     *os << c.name;
 }
 
-class TextFitsTest : public testing::TestWithParam<FitCase>
+class FaultBox : public testing::TestWithParam<FitCase>
 {
 };
 
-TEST_P(TextFitsTest, DecidesAtTheLimits)
+// The fault box of the inspection page: five lines of 1080 page units.
+TEST_P(FaultBox, FitsWhatTheBoxPrintsWhole)
 {
     const FitCase& c = GetParam();
-    EXPECT_EQ(TextFits(c.text, c.width, c.lines), c.fits) << c.name;
+    const ReportTextBox box = PrintedBoxes(TypedField::FaultAction, ReportTemplate::Maintenance).first();
+    EXPECT_EQ(box.rect.size(), QSize(1080, 260));
+    EXPECT_EQ(TextFits(c.text, box), c.fits) << c.name;
 }
 
-// The box of the fault field, 24 characters by 5 lines, at each of its three limits.
 INSTANTIATE_TEST_SUITE_P(
+    Limits,
     FaultBox,
-    TextFitsTest,
-    testing::Values(FitCase {"empty", QString(), 24, 5, true},
-                    // 124 = 5 x 25 - 1 characters in words of 4 letters and blanks passes the length test.
-                    FitCase {"124 characters", Words(25, 4, " ").left(124), 24, 5, true},
-                    FitCase {"125 characters", Words(25, 4, " ") + QStringLiteral("a"), 24, 5, false},
-                    FitCase {"word of 24 letters", QString(24, QLatin1Char('w')), 24, 5, true},
-                    FitCase {"word of 25 letters", QString(25, QLatin1Char('w')), 24, 5, false},
-                    FitCase {"long word after a line feed", QStringLiteral("ab\n") + QString(25, 'w'), 24, 5, false},
-                    FitCase {"runs of blanks", QStringLiteral("a     b"), 24, 5, true},
-                    FitCase {"five lines with line feeds", Words(5, 3, "\n"), 24, 5, true},
-                    FitCase {"five lines with CR LF", Words(5, 3, "\r\n"), 24, 5, true},
-                    FitCase {"six lines with line feeds", Words(6, 3, "\n"), 24, 5, false},
-                    FitCase {"six lines with CR LF", Words(6, 3, "\r\n"), 24, 5, false},
-                    FitCase {"six lines with carriage returns", Words(6, 3, "\r"), 24, 5, false},
-                    FitCase {"one-line box with a break", QStringLiteral("a\nb"), 36, 1, false},
-                    FitCase {"one-line box full", QString(36, QLatin1Char('n')), 36, 1, true},
-                    FitCase {"one-line box one over", QString(37, QLatin1Char('n')), 36, 1, false}),
-    [](const testing::TestParamInfo<FitCase>& info) {
-        std::string name = info.param.name;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
-                c = '_';
-            }
-        }
-        return name;
-    });
+    testing::Values(FitCase {"empty", QString(), true},
+                    FitCase {"five lines of short words", Words(40, 4, " "), true},
+                    FitCase {"six lines of short words", Words(80, 4, " "), false},
+                    // A word wider than a line is broken between its letters, so nothing is lost.
+                    FitCase {"word of 25 letters", QString(25, QLatin1Char('w')), true},
+                    FitCase {"long word after a line feed", QStringLiteral("ab\n") + QString(60, 'w'), true},
+                    FitCase {"word of six lines", QString(6 * 34, QLatin1Char('w')), false},
+                    FitCase {"runs of blanks", QStringLiteral("a     b"), true},
+                    FitCase {"five lines with line feeds", Words(5, 3, "\n"), true},
+                    FitCase {"five lines with CR LF", Words(5, 3, "\r\n"), true},
+                    FitCase {"blank lines after five lines", Words(5, 3, "\r\n") + QStringLiteral("\r\n\r\n"), true},
+                    FitCase {"six lines with line feeds", Words(6, 3, "\n"), false},
+                    FitCase {"six lines with CR LF", Words(6, 3, "\r\n"), false},
+                    FitCase {"six lines with carriage returns", Words(6, 3, "\r"), false},
+                    FitCase {"Japanese of five lines", Japanese(5 * 24), true},
+                    FitCase {"Japanese of six lines", Japanese(5 * 24 + 1), false}),
+    [](const testing::TestParamInfo<FitCase>& info) { return TestName(info.param.name); });
+
+struct FieldCase
+{
+    const char* name;
+    TypedField field;
+    ReportTemplate reportTemplate;
+    QString text;
+    TextFit fit;
+};
+
+void PrintTo(const FieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TypedTexts : public testing::TestWithParam<FieldCase>
+{
+};
+
+// Cut where the field's own box cuts it; shortened where only the summary or contents does.
+TEST_P(TypedTexts, FitTheBoxesTheyArePrintedIn)
+{
+    const FieldCase& c = GetParam();
+    EXPECT_EQ(TypedTextFit(c.field, c.text, {c.reportTemplate, 0}), c.fit) << c.name;
+}
+
+constexpr ReportTemplate Maintenance = ReportTemplate::Maintenance;
+constexpr ReportTemplate Buildings = ReportTemplate::Buildings;
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields,
+    TypedTexts,
+    testing::Values(
+        FieldCase {"one-line box with a break", TypedField::Name, Maintenance, QStringLiteral("a\nb"), TextFit::Cut},
+        FieldCase {
+            "company", TypedField::Company, Maintenance, QStringLiteral("Northfield Facilities Ltd"), TextFit::Fits},
+        FieldCase {"company of 40 wide letters", TypedField::Company, Maintenance, QString(40, 'W'), TextFit::Cut},
+        FieldCase {"author of 40 wide letters", TypedField::Author, Maintenance, QString(40, 'W'), TextFit::Cut},
+        FieldCase {"operator", TypedField::Operator, Buildings, QString(17, QLatin1Char('o')), TextFit::Fits},
+        FieldCase {"operator of 40 wide letters", TypedField::Operator, Buildings, QString(40, 'W'), TextFit::Cut},
+        FieldCase {"location in Japanese", TypedField::Location, Maintenance, Japanese(16), TextFit::Fits},
+        FieldCase {"location in Japanese too long", TypedField::Location, Maintenance, Japanese(17), TextFit::Cut},
+        FieldCase {"equipment in Japanese", TypedField::Equipment, Maintenance, Japanese(32), TextFit::Fits},
+        FieldCase {"equipment in Japanese too long", TypedField::Equipment, Maintenance, Japanese(33), TextFit::Cut},
+        // Two long words share a line of the page's box, but each takes a line of its own in the summary.
+        FieldCase {
+            "equipment of three long words", TypedField::Equipment, Maintenance, Words(3, 12, " "), TextFit::Fits},
+        FieldCase {
+            "equipment of four long words", TypedField::Equipment, Maintenance, Words(4, 12, " "), TextFit::Shortened},
+        FieldCase {"equipment of five long words", TypedField::Equipment, Maintenance, Words(5, 12, " "), TextFit::Cut},
+        FieldCase {
+            "equipment in Buildings is not printed", TypedField::Equipment, Buildings, Japanese(50), TextFit::Fits},
+        FieldCase {"fault of three lines", TypedField::FaultAction, Maintenance, Words(3, 3, "\r\n"), TextFit::Fits},
+        FieldCase {
+            "fault of four lines", TypedField::FaultAction, Maintenance, Words(4, 3, "\r\n"), TextFit::Shortened},
+        FieldCase {"fault of five lines", TypedField::FaultAction, Buildings, Words(5, 3, "\r\n"), TextFit::Shortened},
+        // The Buildings summary gives the fault the equipment's column too.
+        FieldCase {"Japanese fault, Buildings", TypedField::FaultAction, Buildings, Japanese(80), TextFit::Fits},
+        FieldCase {"general comments of 35 lines",
+                   TypedField::GeneralComments,
+                   Maintenance,
+                   Words(35, 4, "\r\n"),
+                   TextFit::Fits},
+        FieldCase {"general comments of 36 lines",
+                   TypedField::GeneralComments,
+                   Maintenance,
+                   Words(36, 4, "\r\n"),
+                   TextFit::Cut}),
+    [](const testing::TestParamInfo<FieldCase>& info) { return TestName(info.param.name); });
+
+// The name is printed after "Inspection" and the inspection's number, which takes room too.
+TEST(TypedTexts, TheNameLeavesRoomForTheInspectionNumber)
+{
+    QString name;
+    while (TypedTextFit(TypedField::Name, name + QLatin1Char('n'), {ReportTemplate::Maintenance, 0}) == TextFit::Fits) {
+        name += QLatin1Char('n');
+    }
+    EXPECT_GT(name.size(), 36);
+    EXPECT_EQ(TypedTextFit(TypedField::Name, name, {ReportTemplate::Maintenance, 8}), TextFit::Fits);
+    EXPECT_EQ(TypedTextFit(TypedField::Name, name, {ReportTemplate::Maintenance, 9}), TextFit::Cut);
+}
 
 } // namespace

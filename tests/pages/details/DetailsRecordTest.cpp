@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -143,16 +144,27 @@ TEST_F(DetailsRecord, TypingColoursTheCheckedFields)
 {
     AddInspection(1);
     Open();
-    Type("nameEdit", QString(36, QLatin1Char('n')));
+    // The edit takes 38 characters; only wide ones overflow the page's heading.
+    Type("nameEdit", QString(38, QLatin1Char('n')));
     EXPECT_EQ(Child<QLineEdit>("nameEdit")->palette().color(QPalette::Text), QColor(0, 0, 0));
-    Type("nameEdit", "n");
+    Child<QLineEdit>("nameEdit")->clear();
+    Type("nameEdit", QString(38, QLatin1Char('W')));
     EXPECT_EQ(Child<QLineEdit>("nameEdit")->palette().color(QPalette::Text), QColor(255, 0, 0));
-    Type("faultEdit", QString(18, QLatin1Char('f')));
-    EXPECT_EQ(Child<cColourEdit>("faultEdit")->palette().color(QPalette::Text), QColor(0, 0, 0));
-    Type("faultEdit", QStringLiteral("f"));
-    EXPECT_EQ(Child<cColourEdit>("faultEdit")->palette().color(QPalette::Text), QColor(255, 90, 0));
-    Type("faultEdit", QString(6, QLatin1Char('f')));
-    EXPECT_EQ(Child<cColourEdit>("faultEdit")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    // The summary's fault cell holds three lines, the page's fault box five.
+    auto* fault = Child<cColourEdit>("faultEdit");
+    const auto typeLines = [&](int count) {
+        for (int line = 0; line < count; ++line) {
+            QTest::keyClick(fault, Qt::Key_Return);
+            Type("faultEdit", QStringLiteral("fff"));
+        }
+    };
+    Type("faultEdit", QStringLiteral("fff"));
+    typeLines(2);
+    EXPECT_EQ(fault->palette().color(QPalette::Text), QColor(0, 0, 0));
+    typeLines(1);
+    EXPECT_EQ(fault->palette().color(QPalette::Text), QColor(255, 90, 0));
+    typeLines(2);
+    EXPECT_EQ(fault->palette().color(QPalette::Text), QColor(255, 0, 0));
 }
 
 TEST_F(DetailsRecord, TextsLongerThanTheLimitFromAFileStayWhole)

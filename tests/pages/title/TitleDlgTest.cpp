@@ -244,22 +244,57 @@ TEST_P(TitleComments, RedOnlyWhileTheyDoNotFitTheTitlePage)
 INSTANTIATE_TEST_SUITE_P(Texts,
                          TitleComments,
                          testing::Values(CommentsCase {"wordOf51", QString(51, QLatin1Char('w')), true},
-                                         CommentsCase {"wordOf52", QString(52, QLatin1Char('w')), false},
+                                         // A long word is broken between its letters, not cut.
+                                         CommentsCase {"wordOf52", QString(52, QLatin1Char('w')), true},
+                                         CommentsCase {"wideLettersOf36Lines", QString(2000, QLatin1Char('W')), false},
                                          CommentsCase {"shortWordsOf60", QStringLiteral("abcd ").repeated(12), true},
                                          CommentsCase {"lines35", Lines(35), true},
                                          CommentsCase {"lines36", Lines(36), false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TitlePage, DeletingACharacterOfTheLongWordTurnsTheCommentsBlack)
+TEST_F(TitlePage, DeletingTheLineTooManyTurnsTheCommentsBlack)
 {
     Open();
     auto* comments = Child<cColourEdit>("generalCommentsEdit");
-    QTest::keyClicks(comments, QString(52, QLatin1Char('w')));
+    page->SetGeneralComments(Lines(35));
+    EXPECT_EQ(CommentsColour(), Black);
+    comments->setFocus();
+    QTest::keyClick(comments, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(comments, Qt::Key_Return);
+    QTest::keyClicks(comments, QStringLiteral("x"));
     EXPECT_EQ(CommentsColour(), Red);
     QTest::keyClick(comments, Qt::Key_Backspace);
-    EXPECT_EQ(CommentsColour(), Black);
-    EXPECT_EQ(document.Project().title.generalComments.size(), 51);
+    EXPECT_EQ(CommentsColour(), Black) << "a blank last line prints nothing, so nothing is cut";
 }
+
+struct NameCase
+{
+    const char* edit;
+    QString text;
+    bool fits;
+};
+
+class TitleNames : public TitlePage, public testing::WithParamInterface<NameCase>
+{
+};
+
+TEST_P(TitleNames, RedWhenTheReportCellCannotHoldTheName)
+{
+    Open();
+    auto* edit = Child<QLineEdit>(GetParam().edit);
+    edit->setText(GetParam().text);
+    EXPECT_EQ(edit->palette().color(QPalette::Text), GetParam().fits ? Black : Red);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names,
+                         TitleNames,
+                         testing::Values(NameCase {"companyEdit", QStringLiteral("Northfield Facilities Ltd"), true},
+                                         NameCase {"companyEdit", QString(40, QLatin1Char('W')), false},
+                                         NameCase {"authorEdit", QStringLiteral("Jane Smith"), true},
+                                         NameCase {"authorEdit", QString(30, QLatin1Char('M')), false}),
+                         [](const auto& info) {
+                             return std::string(info.param.edit) + (info.param.fits ? "Fits" : "TooWide");
+                         });
 
 TEST_F(TitlePage, DateChoiceEnablesThePicker)
 {
