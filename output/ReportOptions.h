@@ -9,6 +9,8 @@ struct ReportOptions
 {
     ReportTemplate reportTemplate = ReportTemplate::Maintenance;
     TemperatureUnit unit = TemperatureUnit::Celsius;
+    // Every thermal picture over one temperature range, so a colour reads the same on every page.
+    bool commonScale = false;
 };
 
 // Any stored value other than 1 is the Maintenance template.
