@@ -7,6 +7,7 @@ namespace {
 constexpr const char* LanguageName = "Language";
 constexpr const char* TemplateName = "Template";
 constexpr const char* TempUnitName = "TempUnit";
+constexpr const char* CommonScaleName = "CommonScale";
 
 QString ProfileKey(const char* name)
 {
@@ -68,4 +69,14 @@ int GetTempUnit()
 SettingWrite WriteTempUnit(int unit)
 {
     return WriteInteger(*OpenProgramKey(), QLatin1String(TempUnitName), unit);
+}
+
+bool GetCommonScale()
+{
+    return ReadInteger(*OpenFrameworkProfile(), ProfileKey(CommonScaleName), 0) != 0;
+}
+
+SettingWrite WriteCommonScale(bool common)
+{
+    return WriteInteger(*OpenFrameworkProfile(), ProfileKey(CommonScaleName), common ? 1 : 0);
 }

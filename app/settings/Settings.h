@@ -1,6 +1,6 @@
 #pragma once
 
-// The program's per-user settings: language, report template and temperature unit. They are read
+// The program's per-user settings: language, report template, temperature unit and report options. They are read
 // afresh on every call; nothing is cached, so a change made in one place is seen everywhere.
 
 enum class SettingWrite {
@@ -21,3 +21,8 @@ SettingWrite WriteTemplate(int reportTemplate);
 // value reads as 0; a value above 2 reads as 1.
 int GetTempUnit();
 SettingWrite WriteTempUnit(int unit);
+
+// The "CommonScale" profile value, beside the template: whether every thermal picture of a report
+// shares one colour scale. Off when never chosen.
+bool GetCommonScale();
+SettingWrite WriteCommonScale(bool common);

@@ -3,6 +3,7 @@
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/ProgramIcon.h"
 #include "app/dialogs/cLanguageDlg.h"
+#include "app/dialogs/cReportOptionsDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
@@ -72,6 +73,10 @@ void CMainFrame::ConnectCommands()
     });
     on(CommandId::Template, [this] {
         cTemplateDlg dialog(this);
+        dialog.exec();
+    });
+    on(CommandId::ReportOptions, [this] {
+        cReportOptionsDlg dialog(this);
         dialog.exec();
     });
     on(CommandId::AppAbout, [this] {

@@ -1,15 +1,19 @@
 #include "pages/DetailsDlg.h"
 
+#include "app/gui/DesktopViewer.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
 #include "app/gui/WaitCursor.h"
+#include "app/settings/Settings.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "output/CursorChoices.h"
 #include "output/PrintReport.h"
+#include "output/PrintfText.h"
 #include "pages/details/ReportRun.h"
 #include "report/ReportProject.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 void DetailsDlg::GenerateReport()
@@ -40,12 +44,22 @@ void DetailsDlg::GenerateReport()
                             fileName,
                             Project(),
                             {Buildings() ? ReportTemplate::Buildings : ReportTemplate::Maintenance,
-                             TemperatureUnitFromSetting(unsigned(unit))});
+                             TemperatureUnitFromSetting(unsigned(unit)),
+                             GetCommonScale()});
     }
-    if (!outcome.saved) {
-        const QString message = PrintErrorMessage(outcome.errorCode);
-        if (!message.isEmpty()) {
-            MessageBox(message, IconExclamation, ButtonsOk);
-        }
+    if (outcome.saved) {
+        OfferToOpen(outcome.path);
+    } else if (outcome.errorCode == int(PrintError::Cancelled)) {
+        MessageBoxId(StringId::ReportCancelled, IconInformation, ButtonsOk);
+    } else if (const QString message = PrintErrorMessage(outcome.errorCode); !message.isEmpty()) {
+        MessageBox(message, IconExclamation, ButtonsOk);
+    }
+}
+
+void DetailsDlg::OfferToOpen(const QString& path)
+{
+    const QString saved = FillPlaceholders(LoadAppString(StringId::ReportSaved), {QDir::toNativeSeparators(path)});
+    if (MessageBox(saved, IconInformation, ButtonsOpenOk) == ResultOpen && !OpenInDesktopViewer(path)) {
+        MessageBoxId(StringId::CannotOpenReport, IconExclamation, ButtonsOk);
     }
 }

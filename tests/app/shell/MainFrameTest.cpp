@@ -198,6 +198,7 @@ TEST_F(MainFrameTest, ToolsAndHelpCommandsRunTheirDialogs)
     Start();
     const std::pair<unsigned int, const char*> commands[] = {{CommandId::Language, "cLanguageDlg"},
                                                              {CommandId::Template, "cTemplateDlg"},
+                                                             {CommandId::ReportOptions, "cReportOptionsDlg"},
                                                              {CommandId::AppAbout, "CSplashDlg"}};
     for (const auto& [command, dialogName] : commands) {
         QString seen;
