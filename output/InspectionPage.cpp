@@ -2,7 +2,10 @@
 #include "PageGeometry.h"
 #include "ReportBoxes.h"
 #include "ReportDate.h"
+#include "ReportFonts.h"
 #include "ReportLayout.h"
+#include "ScaleDrawing.h"
+#include "TemperatureScale.h"
 #include "TemperatureText.h"
 #include "TextPlacement.h"
 #include "VisualImageQueue.h"
@@ -19,6 +22,18 @@
 #include <memory>
 
 using PageGeometry::Edges;
+
+namespace {
+
+// The temperature scale in the margin between the page's left edge of content and the picture.
+constexpr int ScaleBarWidth = 30;
+constexpr int ScaleGap = 10;
+constexpr int ScaleTickLength = 14;
+constexpr int ScaleLabelGap = 6;
+constexpr int ScaleLineWidth = 3;
+constexpr int ScaleFontHeight = 40;
+
+} // namespace
 
 // Draws one inspection page; the sections follow the page from top to bottom.
 class InspectionPagePainter
@@ -63,6 +78,7 @@ public:
                          selection,
                          layout.visualImages->Take(inspection),
                          LoadAppString(StringId::CouldNotOpenQvx));
+        DrawTemperatureScale();
         DrawTemperatures();
         DrawParameters();
         DrawRepairActions();
@@ -80,25 +96,40 @@ private:
     void LoadSnapshot()
     {
         auto loaded = std::make_unique<cQVX>();
-        if (!loaded->Load(selection.snapshotPath) || !loaded->valid) {
+        if (!loaded->Load(selection.snapshotPath) || !loaded->valid || !loaded->LoadPixels(cQVX::Width, cQVX::Height)) {
             return;
         }
-        thermal = RenderPicture(*loaded);
+        UseTemperatureUnit(*loaded, layout.options.unit);
+        scale = layout.commonSpan && HasTemperatures(*loaded) ? SharedTemperatureScale(*loaded, *layout.commonSpan)
+                                                              : OwnTemperatureScale(*loaded);
+        thermal = RenderPictureInRange(*loaded, scale.rawLow, scale.rawHigh);
         if (thermal.isNull()) {
             return;
         }
-        switch (layout.options.unit) {
-        case TemperatureUnit::Celsius:
-            loaded->unitCode = loaded->celsiusCode;
-            break;
-        case TemperatureUnit::Fahrenheit:
-            loaded->unitCode = loaded->fahrenheitCode;
-            break;
-        case TemperatureUnit::Kelvin:
-            loaded->unitCode = loaded->kelvinCode;
-            break;
-        }
         snapshot = std::move(loaded);
+    }
+
+    // In the margin left of the thermal picture, as tall as the picture.
+    void DrawTemperatureScale()
+    {
+        if (!snapshot) {
+            return;
+        }
+        const QRect picture = ImageStrip::OnPage(ImageStrip::ThermalHalf);
+        const ScaleGeometry geometry {
+            QRect(picture.left() - ScaleGap - ScaleBarWidth, picture.top(), ScaleBarWidth, picture.height()),
+            ScaleTickLength,
+            ScaleLabelGap,
+            PageGeometry::ContentLeft,
+            ScaleLineWidth};
+        painter.save();
+        painter.setPen(Qt::black);
+        QFont font = MakeReportFont(ScaleFontHeight, QFont::Normal);
+        const double spacing = LabelSpacing(font, geometry, painter.device());
+        const std::vector<ScaleMark> marks = ScaleMarks(*snapshot, scale, units.temperature, spacing);
+        painter.setFont(FittedLabelFont(font, marks, geometry, painter.device()));
+        ::DrawTemperatureScale(painter, geometry, PaletteBar(PaletteKindFor(*snapshot)), marks);
+        painter.restore();
     }
 
     // A cursor choice names one of the snapshot's markers, or none (0); a choice beyond the
@@ -316,6 +347,7 @@ private:
     InspectionDetails details;
     UnitTexts units;
     std::unique_ptr<cQVX> snapshot;
+    TemperatureScale scale;
     QImage thermal;
 };
 

@@ -7,6 +7,7 @@
 namespace PageGeometry {
 
 constexpr int PageWidth = 2480;
+constexpr int ContentLeft = 100;
 constexpr int DotsPerInch = 300;
 constexpr int BoxMargin = 10;
 

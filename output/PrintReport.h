@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ReportNavigation.h"
 #include "ReportOptions.h"
+#include "ReportProgress.h"
 
 #include <QString>
 
@@ -35,14 +37,35 @@ class QPdfWriter;
 void ConfigureReportWriter(QPdfWriter& writer, const QString& title);
 
 // Draws the whole report (title, contents, inspection and summary pages) as an A4 PDF named
-// `title` onto `device`. False when the PDF could not be started or any write came up short.
-bool WriteReportPdf(QIODevice& device, const QString& title, const ReportProject& project, ReportOptions options);
+// `title` onto `device`. False when the PDF could not be started, any write came up short or
+// `progress` stopped the run. `navigation`, when given, receives what makes the report navigable.
+bool WriteReportPdf(QIODevice& device,
+                    const QString& title,
+                    const ReportProject& project,
+                    ReportOptions options,
+                    ReportProgress* progress = nullptr,
+                    ReportNavigation* navigation = nullptr);
+
+enum class ReportWrite { Written, Failed, Cancelled };
+
+// The finished report, with its outline, contents links and document information, written to
+// `output`. The pages are drawn into a temporary file in `workFolder` first, which is removed
+// whatever happens. On failure `reason` says what went wrong.
+ReportWrite WriteNavigableReport(QIODevice& output,
+                                 const QString& workFolder,
+                                 const QString& title,
+                                 const ReportProject& project,
+                                 ReportOptions options,
+                                 ReportProgress* progress,
+                                 QString& reason);
 
 // Writes the report to folder + fileName. The PDF goes to a temporary file beside the target
-// and replaces it only when complete, so an existing report is never half overwritten.
-// Reports the outcome through `notifications` and returns whether the file was saved.
+// and replaces it only when complete, so an existing report is never half overwritten, nor
+// touched at all when `progress` cancels the run. Reports the outcome through `notifications`
+// (a cancelled run as PrintError::Cancelled) and returns whether the file was saved.
 bool PrintReport(const QString& folder,
                  const QString& fileName,
                  const ReportProject& project,
                  ReportOptions options,
-                 ReportNotifications& notifications);
+                 ReportNotifications& notifications,
+                 ReportProgress* progress = nullptr);

@@ -56,8 +56,13 @@ ReportLayout::ReportLayout(const ReportProject& project, ReportOptions options)
     boldFont = fonts.boldFont;
     titleFont = fonts.titleFont;
     QStringList imagePaths;
+    QStringList snapshotPaths;
     for (const InspectionSelection& selection : project.Selections()) {
         imagePaths.append(selection.imagePath);
+        snapshotPaths.append(selection.snapshotPath);
+    }
+    if (options.commonScale) {
+        commonSpan = CommonTemperatureSpan(snapshotPaths, options.unit);
     }
     visualImages = std::make_unique<VisualImageQueue>(imagePaths, DecodeLimit {ImageStrip::VisualDecodeSize(), false});
 }
@@ -71,6 +76,11 @@ void ReportLayout::CountPages()
     contentsPageCount = CeilDiv(inspections + 1, ContentsLinesPerPage);
     totalPageCount = inspections + contentsPageCount + summaryPageCount + 1;
     pageCounter = 1;
+}
+
+QString ReportLayout::TitleText() const
+{
+    return LoadAppString(Buildings() ? StringId::BuildingReportTitle : StringId::ThermographyReportTitle);
 }
 
 int ReportLayout::InspectionPageNumber(int inspection) const
@@ -120,11 +130,8 @@ void ReportLayout::DrawTitlePage(QPainter& painter)
     }
 
     painter.setFont(titleFont);
-    const unsigned titleId = Buildings() ? StringId::BuildingReportTitle : StringId::ThermographyReportTitle;
-    DrawPlacedText(painter,
-                   Edges(0, logoHeight + 100, PageGeometry::PageWidth, logoHeight + 170),
-                   LoadAppString(titleId),
-                   Placement::Centre);
+    DrawPlacedText(
+        painter, Edges(0, logoHeight + 100, PageGeometry::PageWidth, logoHeight + 170), TitleText(), Placement::Centre);
     painter.setFont(bodyFont);
 
     DrawBoxedText(painter, Edges(100, 1200, 430, 1270), LoadAppString(StringId::Company), Placement::Left);
@@ -144,7 +151,7 @@ void ReportLayout::DrawTitlePage(QPainter& painter)
 
 void ReportLayout::DrawContentsLine(QPainter& painter, int row, const QString& text, int pageNumber) const
 {
-    const int top = ContentsFirstLine + row * ContentsLineHeight;
+    const int top = ContentsLineRect(row).top();
     DrawPlacedText(painter,
                    PageGeometry::Inner(ReportBoxes::ContentsDescription(top, top + ContentsLineHeight)),
                    text,
@@ -172,22 +179,36 @@ void ReportLayout::DrawContentsPage(QPainter& painter, int contentsPage)
     painter.setFont(bodyFont);
     painter.drawLine(100, 340, 2380, 340);
 
+    for (const ContentsLine& line : ContentsLines(contentsPage)) {
+        DrawContentsLine(painter, line.row, line.text, line.pageNumber);
+    }
+    DrawFooter(painter);
+}
+
+std::vector<ContentsLine> ReportLayout::ContentsLines(int contentsPage) const
+{
+    std::vector<ContentsLine> lines;
     const int inspections = project.InspectionCount();
     const int first = contentsPage * ContentsLinesPerPage;
     int row = 0;
     for (int inspection = first; inspection < inspections && row < ContentsLinesPerPage; ++inspection, ++row) {
         const InspectionDetails* details = project.DetailsAt(inspection);
-        DrawContentsLine(painter,
-                         row,
+        lines.push_back({row,
                          InspectionHeading(inspection, details ? details->name : QString()),
-                         InspectionPageNumber(inspection));
+                         InspectionPageNumber(inspection)});
     }
     // The summary line follows the last inspection, on the next page when this one is full.
     const bool lastInspectionHere = first < inspections && inspections <= first + ContentsLinesPerPage;
     if ((lastInspectionHere && row < ContentsLinesPerPage) || first >= inspections) {
-        DrawContentsLine(painter, row, LoadAppString(StringId::Summary), SummaryPageNumber());
+        lines.push_back({row, LoadAppString(StringId::Summary), SummaryPageNumber()});
     }
-    DrawFooter(painter);
+    return lines;
+}
+
+QRect ReportLayout::ContentsLineRect(int row)
+{
+    const int top = ContentsFirstLine + row * ContentsLineHeight;
+    return Edges(100, top, 2380, top + ContentsLineHeight);
 }
 
 void ReportLayout::DrawSummaryRow(QPainter& painter, int top, int inspection) const

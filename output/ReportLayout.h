@@ -2,15 +2,27 @@
 
 #include "ReportFonts.h"
 #include "ReportOptions.h"
+#include "TemperatureScale.h"
 
 #include <QFont>
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QPainter;
+class QRect;
 class ReportProject;
 class VisualImageQueue;
+
+// One line of a contents page: its row (0 at the top), text and the page number it names.
+struct ContentsLine
+{
+    int row = 0;
+    QString text;
+    int pageNumber = 0;
+};
 
 // The frame and pages of the printed report: fonts, page counting, footers and the title,
 // contents, inspection and summary pages, drawn in page units (A4 at 300 dots per inch).
@@ -32,6 +44,13 @@ public:
     // Number of the page inspection i is printed on, and of the first summary page.
     int InspectionPageNumber(int inspection) const;
     int SummaryPageNumber() const;
+    const ReportProject& Project() const { return project; }
+    // "Thermography Inspection Report" or "Building Inspection Report", by template.
+    QString TitleText() const;
+    // The lines of contents page k, inspections first and then the summary where it falls.
+    std::vector<ContentsLine> ContentsLines(int contentsPage) const;
+    // The whole width of contents line `row`, its text and its page number.
+    static QRect ContentsLineRect(int row);
 
     int summaryPageCount = 0;
     int contentsPageCount = 0;
@@ -57,6 +76,8 @@ private:
 
     const ReportProject& project;
     ReportOptions options;
+    // The range every thermal picture is rendered over when the report uses one scale.
+    std::optional<TemperatureSpan> commonSpan;
     // Photos are decoded ahead of the inspection pages, in page order.
     std::unique_ptr<VisualImageQueue> visualImages;
 };

@@ -9,4 +9,6 @@ struct ReportOptions
 {
     ReportTemplate reportTemplate = ReportTemplate::Maintenance;
     TemperatureUnit unit = TemperatureUnit::Celsius;
+    // Every thermal picture over one temperature range, so a colour reads the same on every page.
+    bool commonScale = false;
 };

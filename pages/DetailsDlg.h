@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class ReportProject;
+class TemperatureScaleView;
 class cColourButton;
 class cColourEdit;
 class cQVX;
@@ -124,6 +125,9 @@ private:
     void OnCursorChanged();
     void ShowCursorTemperature(QComboBox* list, cColourEdit* field);
 
+    // After a report was written: its path, with the choice to open it.
+    void OfferToOpen(const QString& path);
+
     // Strokes.
     void TakePenSize();
     void RefreshStrokes();
@@ -155,6 +159,7 @@ private:
     QPushButton* nextButton = nullptr;
     cColourButton* generateButton = nullptr;
     ImageArea* imageArea = nullptr;
+    TemperatureScaleView* scaleView = nullptr;
 
     LimitedLineEdit* nameEdit = nullptr;
     QLabel* operatorLabel = nullptr;

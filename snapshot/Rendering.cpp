@@ -20,7 +20,7 @@ const std::vector<qint32>* cQVX::Upscale(int width, int height, int factor)
 // Maps raw values from low (entry 0) to high (entry 255) onto the palette. A range turned
 // upside down (high below low) gives the palette reversed. An empty range (high equal to low)
 // has no slope: values up to low take entry 0 and values above it entry 255.
-const quint8* cQVX::Render(int width, int height, int factor, int low, int high)
+const quint8* cQVX::Render(int width, int height, int factor, double low, double high)
 {
     if (!valid || width != Width || height != Height || factor != 1) {
         return nullptr;
@@ -32,12 +32,12 @@ const quint8* cQVX::Render(int width, int height, int factor, int low, int high)
     if (!scaled) {
         return nullptr;
     }
-    const double span = double(high) - double(low);
+    const double span = high - low;
     const double step = span != 0.0 ? 255.0 / span : 0.0;
     rgb.resize(std::size_t(PixelCount) * 3);
     quint8* out = rgb.data();
     for (const qint32 value : *scaled) {
-        const double offset = double(value) - double(low);
+        const double offset = double(value) - low;
         // Clamped in floating point before any conversion, so no value can overflow the int.
         const double position = step != 0.0 ? offset * step : (offset > 0.0 ? 255.0 : 0.0);
         const int entry = position <= 0.0 ? 0 : position >= 255.0 ? 255 : int(position);

@@ -55,6 +55,17 @@ void ColourRangeFor(const cQVX& snapshot, int& low, int& high)
 
 QImage RenderPicture(cQVX& snapshot)
 {
+    if (!snapshot.valid || (snapshot.Raw().empty() && !snapshot.LoadPixels(cQVX::Width, cQVX::Height))) {
+        return {};
+    }
+    int low = 0;
+    int high = 0;
+    ColourRangeFor(snapshot, low, high);
+    return RenderPictureInRange(snapshot, low, high);
+}
+
+QImage RenderPictureInRange(cQVX& snapshot, double low, double high)
+{
     if (!snapshot.valid) {
         return {};
     }
@@ -63,9 +74,6 @@ QImage RenderPicture(cQVX& snapshot)
         return {};
     }
     snapshot.Upscale(cQVX::Width, cQVX::Height, 1);
-    int low = 0;
-    int high = 0;
-    ColourRangeFor(snapshot, low, high);
     const quint8* bgr = snapshot.Render(cQVX::Width, cQVX::Height, 1, low, high);
     if (!bgr) {
         return {};

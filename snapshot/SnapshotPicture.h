@@ -37,3 +37,7 @@ void ColourRangeFor(const cQVX& snapshot, int& low, int& high);
 // at (x, y) shows 159 - x pixels from the left and y from the top. Decodes the pixels if needed.
 // A null image when the snapshot is not valid or has no pixels.
 QImage RenderPicture(cQVX& snapshot);
+
+// The same picture over the raw range `low` (palette entry 0) to `high` (entry 255), whose ends
+// may lie between raw levels; a range equal to the snapshot's own gives RenderPicture's picture.
+QImage RenderPictureInRange(cQVX& snapshot, double low, double high);

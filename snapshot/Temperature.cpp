@@ -29,7 +29,7 @@ double CelsiusFromRadiance(double signal)
 }
 } // namespace
 
-double cQVX::ToTemperature(qint32 value, double emissivity) const
+double cQVX::ToTemperature(double value, double emissivity) const
 {
     if (!(emissivity > 0.0)) {
         return 0.0;

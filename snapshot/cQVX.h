@@ -49,17 +49,18 @@ public:
     // Pixel decoding, correction and temperatures. Only the 160 x 120 sensor size is accepted.
     bool LoadPixels(int width, int height);
     void Smooth(int width, int height);
-    double ToTemperature(qint32 value, double emissivity) const;
+    // A raw value may lie between two sensor levels, as the ends of a shared colour range do.
+    double ToTemperature(double value, double emissivity) const;
     float MarkerTemperature(int index) const;
     float MarkerDifference(int first, int second) const;
     void AutoDisplayRange(int& low, int& high) const;
 
     // Rendering. Render returns 160 * 120 pixels of blue, green, red bytes, raw row 0 first,
     // owned by the snapshot until the next Render or Reset; nullptr when there is nothing to show.
-    // Only factor 1 is accepted.
+    // Only factor 1 is accepted. The range's ends may lie between raw levels.
     void SetPalette(const cColourPalette& source);
     const std::vector<qint32>* Upscale(int width, int height, int factor);
-    const quint8* Render(int width, int height, int factor, int low, int high);
+    const quint8* Render(int width, int height, int factor, double low, double high);
 
     // Marker drawing on a picture whose origin is the target rectangle's origin.
     void DrawMarker(QPainter* painter, const QRect& target, int index) const;

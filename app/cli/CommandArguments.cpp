@@ -1,6 +1,6 @@
 #include "CommandArguments.h"
 
-CommandArguments SplitCommandArguments(const QStringList& arguments)
+CommandArguments SplitCommandArguments(const QStringList& arguments, const QStringList& flags)
 {
     CommandArguments split;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -14,6 +14,8 @@ CommandArguments SplitCommandArguments(const QStringList& arguments)
         if (equals >= 0) {
             value = argument.mid(equals + 1);
             argument.truncate(equals);
+        } else if (flags.contains(argument)) {
+            // A flag stands alone.
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {

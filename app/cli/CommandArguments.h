@@ -18,8 +18,9 @@ struct CommandArguments
     QString error; // an option given without its value
 };
 
-// Splits the arguments that follow arguments.first(), the command itself.
-CommandArguments SplitCommandArguments(const QStringList& arguments);
+// Splits the arguments that follow arguments.first(), the command itself. The options named in
+// `flags` take no value: they are listed with an empty one unless written "--name=value".
+CommandArguments SplitCommandArguments(const QStringList& arguments, const QStringList& flags = {});
 
 // "c", "f" or "k", in either case.
 std::optional<TemperatureUnit> UnitNamed(const QString& value);

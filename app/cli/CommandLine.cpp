@@ -119,7 +119,7 @@ QString UsageText()
         "  thermreport --png FILE.qvx OUT.png [--scale N]  the false-colour picture with its "
         "markers, N = 1..64\n"
         "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
-        "                                                  the project's inspection report as a PDF\n"
+        "              [--common-scale]                    the project's inspection report as a PDF\n"
         "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
         "  thermreport --help                              this text\n"
         "Exit status: 0 done, 2 the file could not be read or written, 64 wrong usage.\n");

@@ -2,6 +2,7 @@
 
 #include "CommandArguments.h"
 #include "ProjectJson.h"
+#include "TerminalProgress.h"
 
 #include "app/settings/Settings.h"
 #include "app/strings/StringIds.h"
@@ -35,6 +36,7 @@ struct ReportRequest
     QString projectPath;
     std::optional<TemperatureUnit> unit;
     std::optional<ReportTemplate> reportTemplate;
+    bool commonScale = false;
 };
 
 struct RequestParse
@@ -64,7 +66,7 @@ RequestParse ParseReportRequest(const QStringList& arguments)
 {
     ReportRequest request;
     request.pdf = arguments.first() == QLatin1String("--pdf");
-    const CommandArguments split = SplitCommandArguments(arguments);
+    const CommandArguments split = SplitCommandArguments(arguments, {QStringLiteral("--common-scale")});
     if (!split.error.isEmpty()) {
         return Failure(split.error);
     }
@@ -80,6 +82,9 @@ RequestParse ParseReportRequest(const QStringList& arguments)
             if (!request.reportTemplate) {
                 return Failure(QStringLiteral("unknown template \"%1\" (use maintenance or buildings)").arg(value));
             }
+        } else if (request.pdf && argument == QLatin1String("--common-scale") && value.isEmpty() &&
+                   !request.commonScale) {
+            request.commonScale = true;
         } else {
             return Failure(QStringLiteral("unexpected option %1").arg(argument));
         }
@@ -163,7 +168,8 @@ struct CommandLineNotifications : ReportNotifications
     QString detail;
 };
 
-ReportCommandOutcome WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output)
+ReportCommandOutcome
+WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output, ReportProgress* progress)
 {
     if (project.InspectionCount() == 0) {
         return Failed(request.projectPath, LoadAppString(StringId::NoReportsSelected));
@@ -178,10 +184,11 @@ ReportCommandOutcome WritePdf(const ReportRequest& request, ReportProject projec
     ReportOptions options;
     options.unit = request.unit.value_or(project.unit.value_or(TempUnitSetting()));
     options.reportTemplate = request.reportTemplate.value_or(project.reportTemplate.value_or(TemplateSetting()));
+    options.commonScale = request.commonScale || GetCommonScale();
 
     const QFileInfo target(request.outputPath);
     CommandLineNotifications notifications;
-    if (!PrintReport(target.absolutePath(), target.fileName(), project, options, notifications)) {
+    if (!PrintReport(target.absolutePath(), target.fileName(), project, options, notifications, progress)) {
         return {FileProblem, notifications.detail};
     }
     output.write(notifications.saved.toUtf8() + '\n');
@@ -196,7 +203,7 @@ bool IsReportCommand(const QStringList& arguments)
         (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json"));
 }
 
-ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output)
+ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress)
 {
     const RequestParse parse = ParseReportRequest(arguments);
     if (!parse.request) {
@@ -208,7 +215,7 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
         return Failed(request.projectPath, ReadProblem(read.error));
     }
     if (request.pdf) {
-        return WritePdf(request, std::move(read.project), output);
+        return WritePdf(request, std::move(read.project), output, progress);
     }
     // What the report would be printed in: an old file that states neither takes the settings.
     ReportProject& project = read.project;
@@ -225,7 +232,7 @@ QString ReportUsageText()
 {
     return QStringLiteral(
         "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
-        "                                                  the project's report as a PDF file, in its\n"
+        "              [--common-scale]                    the project's report as a PDF file, in its\n"
         "                                                  own unit and template unless they are given\n"
         "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n");
 }
@@ -238,7 +245,15 @@ int RunReportCommandLine(const QStringList& arguments)
         errors << "thermreport: cannot write to standard output\n";
         return FileProblem;
     }
-    const ReportCommandOutcome outcome = RunReportCommand(arguments, output);
+    QFile terminal;
+    std::optional<TerminalProgress> progress;
+    if (IsTerminal(stderr) && terminal.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        progress.emplace(terminal);
+    }
+    const ReportCommandOutcome outcome = RunReportCommand(arguments, output, progress ? &*progress : nullptr);
+    if (progress) {
+        progress->Finish();
+    }
     output.flush();
     if (!outcome.error.isEmpty()) {
         errors << "thermreport: " << outcome.error << '\n';

@@ -4,9 +4,10 @@
 #include <QStringList>
 
 class QIODevice;
+class ReportProgress;
 
 // The report modes of the command line, which need no display:
-//   --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]
+//   --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings] [--common-scale]
 //   --export-json PROJECT.QVR
 
 // True when the first argument names one of the report modes.
@@ -18,11 +19,14 @@ struct ReportCommandOutcome
     QString error; // one line naming the file and the reason; empty when done
 };
 
-// Runs a report mode; what it prints goes to `output`. Unit and template default to the
-// user's settings. On any failure no output file is left behind.
-ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output);
+// Runs a report mode; what it prints goes to `output`, the pages being drawn to `progress` when
+// given. Unit, template and the common colour scale default to the user's settings. On any
+// failure no output file is left behind.
+ReportCommandOutcome
+RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress = nullptr);
 
 QString ReportUsageText();
 
-// Runs a report mode on the process's standard output and error; the exit status.
+// Runs a report mode on the process's standard output and error; the exit status. The pages
+// being drawn show on standard error only when it is a terminal.
 int RunReportCommandLine(const QStringList& arguments);

@@ -9,6 +9,7 @@ enum MessageButtons : int {
     ButtonsOkCancel = 1,
     ButtonsYesNoCancel = 3,
     ButtonsYesNo = 4,
+    ButtonsOpenOk = 100, // the program's own: "Open" and "OK", after a file was written
 };
 
 enum MessageIcon : int {
@@ -24,4 +25,5 @@ enum MessageResult : int {
     ResultCancel = 2, // also Escape and closing the window
     ResultYes = 6,
     ResultNo = 7,
+    ResultOpen = 100,
 };

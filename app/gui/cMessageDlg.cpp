@@ -44,6 +44,7 @@ cMessageDlg::cMessageDlg(const ShownMessage& message, QWidget* parent)
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
+    QPushButton* open = AddButton(buttonRow, "openButton", StringId::Open, ResultOpen);
     QPushButton* yes = AddButton(buttonRow, "yesButton", StringId::Yes, ResultYes);
     QPushButton* no = AddButton(buttonRow, "noButton", StringId::No, ResultNo);
     QPushButton* ok = AddButton(buttonRow, "okButton", StringId::Ok, ResultOk);
@@ -55,7 +56,8 @@ cMessageDlg::cMessageDlg(const ShownMessage& message, QWidget* parent)
     no->setVisible(yesNo);
     ok->setVisible(!yesNo);
     cancel->setVisible(buttons == ButtonsYesNoCancel || buttons == ButtonsOkCancel);
-    (yesNo ? yes : ok)->setDefault(true);
+    open->setVisible(buttons == ButtonsOpenOk);
+    (yesNo ? yes : buttons == ButtonsOpenOk ? open : ok)->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(messageRow);

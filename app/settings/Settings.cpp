@@ -7,6 +7,7 @@ namespace {
 constexpr const char* LanguageName = "Language";
 constexpr const char* TemplateName = "Template";
 constexpr const char* TempUnitName = "TempUnit";
+constexpr const char* CommonScaleName = "CommonScale";
 
 QString ProfileKey(const char* name)
 {
@@ -78,4 +79,14 @@ ReportTemplate TemplateSetting()
 TemperatureUnit TempUnitSetting()
 {
     return TemperatureUnitFromSetting(unsigned(GetTempUnit()));
+}
+
+bool GetCommonScale()
+{
+    return ReadInteger(*OpenFrameworkProfile(), ProfileKey(CommonScaleName), 0) != 0;
+}
+
+SettingWrite WriteCommonScale(bool common)
+{
+    return WriteInteger(*OpenFrameworkProfile(), ProfileKey(CommonScaleName), common ? 1 : 0);
 }

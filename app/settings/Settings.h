@@ -3,7 +3,7 @@
 #include "report/ReportTemplate.h"
 #include "snapshot/TemperatureUnit.h"
 
-// The program's per-user settings: language, report template and temperature unit. They are read
+// The program's per-user settings: language, report template, temperature unit and report options. They are read
 // afresh on every call; nothing is cached, so a change made in one place is seen everywhere.
 
 enum class SettingWrite {
@@ -29,3 +29,8 @@ SettingWrite WriteTempUnit(int unit);
 // project whose file states none is shown and printed in.
 ReportTemplate TemplateSetting();
 TemperatureUnit TempUnitSetting();
+
+// The "CommonScale" profile value, beside the template: whether every thermal picture of a report
+// shares one colour scale. Off when never chosen.
+bool GetCommonScale();
+SettingWrite WriteCommonScale(bool common);

@@ -27,6 +27,11 @@ bool SetTemplate(int reportTemplate)
     return ToldIfFailed(WriteTemplate(reportTemplate));
 }
 
+bool SetCommonScale(bool common)
+{
+    return ToldIfFailed(WriteCommonScale(common));
+}
+
 bool SetTempUnit(int unit)
 {
     switch (WriteTempUnit(unit)) {

@@ -5,6 +5,7 @@
 // "Error writing setting to registry." on failure.
 bool SetLanguageSetting(int language);
 bool SetTemplate(int reportTemplate);
+bool SetCommonScale(bool common);
 
 // "Could not open registry key to save the temperature unit" or "Could not write temperature unit to
 // the registry" on failure.

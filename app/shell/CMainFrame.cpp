@@ -3,6 +3,7 @@
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/ProgramIcon.h"
 #include "app/dialogs/cLanguageDlg.h"
+#include "app/dialogs/cReportOptionsDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
@@ -78,6 +79,10 @@ void CMainFrame::ConnectCommands()
     });
     on(CommandId::Template, [this] {
         cTemplateDlg dialog(*document, this);
+        dialog.exec();
+    });
+    on(CommandId::ReportOptions, [this] {
+        cReportOptionsDlg dialog(this);
         dialog.exec();
     });
     on(CommandId::AppAbout, [this] {

@@ -19,6 +19,7 @@ constexpr QvxMenuItem EnglishMenu[] = {
     {0, 0, "&Tools"},
     {1, CommandId::Language, "&Language..."},
     {1, CommandId::Template, "&Template..."},
+    {1, CommandId::ReportOptions, "&Report Options..."},
     {0, 0, "&Help"},
     {1, CommandId::AppAbout, "&About Brenmor Report Writer..."},
 };

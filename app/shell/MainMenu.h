@@ -18,6 +18,7 @@ constexpr unsigned int FileSaveAs = 2103;
 constexpr unsigned int AppExit = 57665;
 constexpr unsigned int Language = 32799;
 constexpr unsigned int Template = 32774;
+constexpr unsigned int ReportOptions = 32810;
 constexpr unsigned int AppAbout = 57664;
 } // namespace CommandId
 

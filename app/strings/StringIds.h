@@ -187,6 +187,13 @@ constexpr unsigned Dutch = 2000;
 constexpr unsigned Czech = 2001;
 constexpr unsigned Hebrew = 2002;
 
+// Report options, the end of a report run.
+constexpr unsigned ReportOptions = 2200;
+constexpr unsigned SameColourScale = 2201;
+constexpr unsigned ReportCancelled = 2202;
+constexpr unsigned ReportSaved = 2203; // "%s" the report's path
+constexpr unsigned CannotOpenReport = 2204;
+
 // The application name, and the tab captions of the three pages.
 constexpr unsigned ApplicationName = 57344;
 constexpr unsigned TitlePage = 61205;

@@ -1,9 +1,12 @@
+#include "output/PdfNavigation.h"
 #include "output/PrintReport.h"
 
 #include "report/ReportProject.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -31,15 +34,19 @@ ReportProject HundredPhotoInspections()
     return project;
 }
 
+// The drawn pages only, as Qt's PDF writer makes them; argument 1 renders every picture over one
+// temperature range.
 void BM_HundredPhotoReport(benchmark::State& state)
 {
     const ReportProject project = HundredPhotoInspections();
+    ReportOptions options;
+    options.commonScale = state.range(0) != 0;
     qint64 bytes = 0;
     for (auto _ : state) {
         QByteArray pdf;
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
-        if (!WriteReportPdf(buffer, QStringLiteral("benchmark.pdf"), project, {})) {
+        if (!WriteReportPdf(buffer, QStringLiteral("benchmark.pdf"), project, options)) {
             state.SkipWithError("the report was not written");
             return;
         }
@@ -47,7 +54,61 @@ void BM_HundredPhotoReport(benchmark::State& state)
     }
     state.counters["pdf_MB"] = double(bytes) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_HundredPhotoReport)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_HundredPhotoReport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The whole report as PrintReport writes it: the pages drawn into a temporary file, then the
+// outline, links and document information added on the way to the output.
+void BM_HundredPhotoNavigableReport(benchmark::State& state)
+{
+    const ReportProject project = HundredPhotoInspections();
+    QTemporaryDir work;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QString reason;
+        if (WriteNavigableReport(buffer, work.path(), QStringLiteral("benchmark.pdf"), project, {}, nullptr, reason) !=
+            ReportWrite::Written) {
+            state.SkipWithError(reason.toStdString().c_str());
+            return;
+        }
+        bytes = pdf.size();
+    }
+    state.counters["pdf_MB"] = double(bytes) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_HundredPhotoNavigableReport)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The PDF library's step alone, over the drawn report of 100 inspections.
+void BM_NavigationStep(benchmark::State& state)
+{
+    const ReportProject project = HundredPhotoInspections();
+    QTemporaryDir work;
+    const QString drawnPath = work.filePath(QStringLiteral("drawn.pdf"));
+    ReportNavigation navigation;
+    {
+        QFile drawn(drawnPath);
+        if (!drawn.open(QIODevice::WriteOnly) ||
+            !WriteReportPdf(drawn, QStringLiteral("benchmark.pdf"), project, {}, nullptr, &navigation)) {
+            state.SkipWithError("the report was not drawn");
+            return;
+        }
+    }
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        const QString reason = AddPdfNavigation(drawnPath, buffer, navigation);
+        if (!reason.isEmpty()) {
+            state.SkipWithError(reason.toStdString().c_str());
+            return;
+        }
+        bytes = pdf.size();
+    }
+    state.counters["pdf_MB"] = double(bytes) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_NavigationStep)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "pages/colour/cColourEdit.h"
 #include "pages/controls/LimitedLineEdit.h"
 #include "pages/details/ImageArea.h"
+#include "pages/details/TemperatureScaleView.h"
 #include "report/TypedUnits.h"
 
 #include <QButtonGroup>
@@ -99,6 +100,10 @@ void DetailsDlg::BuildImageStrip()
     imageArea = Place(new ImageArea(this),
                       QStringLiteral("imageArea"),
                       QRect(StrokeTracker::AreaOrigin, QSize(StrokeTracker::AreaWidth, StrokeTracker::AreaHeight)));
+    // In the free room left of the strip, its bar beside the thermal picture.
+    scaleView = Place(new TemperatureScaleView(this),
+                      QStringLiteral("temperatureScale"),
+                      {0, StrokeTracker::AreaOrigin.y() - 8, StrokeTracker::AreaOrigin.x() - 2, 220});
 }
 
 void DetailsDlg::BuildTextFields()

@@ -7,6 +7,7 @@
 #include "pages/colour/cColourEdit.h"
 #include "pages/details/ImageArea.h"
 #include "pages/details/MeasurementText.h"
+#include "pages/details/TemperatureScaleView.h"
 #include "report/ReportProject.h"
 #include "snapshot/cQVX.h"
 
@@ -63,6 +64,7 @@ void DetailsDlg::ShowMeasurements()
     const int unit = UnitCode();
     reflectedEdit->setText(TemperatureText(ReflectedTemperature(snapshot->reflectedTemp, unit), unit));
     imageArea->SetMarkers(first - 1, second - 1);
+    scaleView->SetScale(*snapshot, UnitSuffix(unit));
 }
 
 void DetailsDlg::ShowCursorTemperature(QComboBox* list, cColourEdit* field)

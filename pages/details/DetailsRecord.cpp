@@ -9,6 +9,7 @@
 #include "pages/controls/LimitedLineEdit.h"
 #include "pages/details/ImageArea.h"
 #include "pages/details/MeasurementText.h"
+#include "pages/details/TemperatureScaleView.h"
 #include "pages/details/TextFitColours.h"
 #include "pages/pictures/DibImage.h"
 #include "pages/pictures/Picture.h"
@@ -157,6 +158,7 @@ void DetailsDlg::ResetPage()
     imageArea->SetPictures({}, {});
     imageArea->SetStrokes({});
     imageArea->SetShown(false);
+    scaleView->Clear();
 }
 
 void DetailsDlg::LoadShownPictures()
@@ -165,6 +167,7 @@ void DetailsDlg::LoadShownPictures()
     const InspectionSelection* selection = Project().SelectionAt(index);
     snapshotPicture = QImage();
     visualImage = QImage();
+    scaleView->Clear();
     if (selection) {
         DibImage bitmap;
         if (RenderSnapshotBitmap(selection->snapshotPath, bitmap)) {

@@ -1,14 +1,17 @@
 #include "pages/DetailsDlg.h"
 
 #include "app/gui/CQvxReportWriterDoc.h"
+#include "app/gui/DesktopViewer.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
 #include "app/gui/WaitCursor.h"
 #include "app/settings/RecentFiles.h"
+#include "app/settings/Settings.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "output/CursorChoices.h"
 #include "output/PrintReport.h"
+#include "output/PrintfText.h"
 #include "pages/details/ReportRun.h"
 #include "report/ReportProject.h"
 
@@ -56,14 +59,26 @@ void DetailsDlg::GenerateReport()
         StoreInspection();
         // Inspections never shown here get the cursors the page would have chosen; the project keeps them.
         FillUnsetCursorChoices(Project());
-        outcome = RunReport(this, folder, fileName, Project(), {document->Template(), document->Unit()});
+        outcome = RunReport(this,
+                            folder,
+                            fileName,
+                            Project(),
+                            {document->Template(), document->Unit(), GetCommonScale()});
     }
     if (outcome.saved) {
         WriteLastReportFolder(QFileInfo(chosen->path).absolutePath());
-    } else {
-        const QString message = PrintErrorMessage(outcome.errorCode);
-        if (!message.isEmpty()) {
-            MessageBox(message, IconExclamation, ButtonsOk);
-        }
+        OfferToOpen(outcome.path);
+    } else if (outcome.errorCode == int(PrintError::Cancelled)) {
+        MessageBoxId(StringId::ReportCancelled, IconInformation, ButtonsOk);
+    } else if (const QString message = PrintErrorMessage(outcome.errorCode); !message.isEmpty()) {
+        MessageBox(message, IconExclamation, ButtonsOk);
+    }
+}
+
+void DetailsDlg::OfferToOpen(const QString& path)
+{
+    const QString saved = FillPlaceholders(LoadAppString(StringId::ReportSaved), {QDir::toNativeSeparators(path)});
+    if (MessageBox(saved, IconInformation, ButtonsOpenOk) == ResultOpen && !OpenInDesktopViewer(path)) {
+        MessageBoxId(StringId::CannotOpenReport, IconExclamation, ButtonsOk);
     }
 }

@@ -3,12 +3,16 @@
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "output/PrintReport.h"
+#include "output/PrintfText.h"
+#include "pages/details/ReportRunProgress.h"
 #include "report/ReportProject.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -19,7 +23,11 @@ constexpr int ProgressDelayMs = 400;
 class OutcomeCollector : public ReportNotifications
 {
 public:
-    void FileSaved(const QString&) override { outcome.saved = true; }
+    void FileSaved(const QString& path) override
+    {
+        outcome.saved = true;
+        outcome.path = path;
+    }
     void PrintFailed(int code, const QString&) override
     {
         outcome.saved = false;
@@ -28,6 +36,14 @@ public:
 
     ReportRunOutcome outcome;
 };
+
+void ShowPage(QProgressDialog& dialog, int page, int total)
+{
+    dialog.setMaximum(total);
+    dialog.setValue(page - 1);
+    dialog.setLabelText(
+        FillPlaceholders(LoadAppString(StringId::PageOf), {QString::number(page), QString::number(total)}));
+}
 
 } // namespace
 
@@ -38,19 +54,53 @@ ReportRunOutcome RunReport(QWidget* parent,
                            ReportOptions options)
 {
     OutcomeCollector collector;
+    ReportRunProgress progress;
     const ReportProject snapshotOfProject = project;
     std::unique_ptr<QThread> worker(
-        QThread::create([&] { PrintReport(folder, fileName, snapshotOfProject, options, collector); }));
+        QThread::create([&] { PrintReport(folder, fileName, snapshotOfProject, options, collector, &progress); }));
 
-    QProgressDialog progress(LoadAppString(StringId::GeneratePdfReport), QString(), 0, 0, parent);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(ProgressDelayMs);
-    progress.setCancelButton(nullptr);
+    QProgressDialog dialog(LoadAppString(StringId::GeneratePdfReport), LoadAppString(StringId::Cancel), 0, 0, parent);
+    dialog.setObjectName(QStringLiteral("reportProgress"));
+    dialog.setWindowTitle(LoadAppString(StringId::GeneratePdfReport));
+    dialog.setWindowModality(Qt::WindowModal);
+    // Shown by the timer below; the dialog's own timing would show it while input is held back.
+    dialog.setMinimumDuration(std::numeric_limits<int>::max());
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
 
     QEventLoop loop;
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    bool finished = false;
+    QObject::connect(worker.get(), &QThread::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    // Delivered queued: the worker emits from its own thread.
+    QObject::connect(&progress, &ReportRunProgress::PageStarting, &dialog, [&](int page, int total) {
+        if (!progress.Cancelled()) {
+            ShowPage(dialog, page, total);
+        }
+    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        progress.Cancel();
+        loop.quit();
+    });
+    QTimer::singleShot(ProgressDelayMs, &dialog, [&] {
+        if (!finished && !progress.Cancelled()) {
+            dialog.show();
+            loop.quit();
+        }
+    });
+
     worker->start();
+    // Until the window shows, input waits; then the window is modal and takes its Cancel; after
+    // a Cancel, input waits again for the page being drawn to end.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!finished && !progress.Cancelled()) {
+        loop.exec();
+    }
+    if (!finished) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     worker->wait();
     return collector.outcome;
 }

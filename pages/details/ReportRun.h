@@ -10,12 +10,14 @@ class ReportProject;
 struct ReportRunOutcome
 {
     bool saved = false;
-    int errorCode = 0; // a print error code when not saved
+    QString path; // the report written, when saved
+    int errorCode = 0; // a print error code when not saved; PrintError::Cancelled after Cancel
 };
 
-// Writes the report to folder + fileName on a worker thread while the window keeps repainting;
-// a busy progress window shows when the run takes longer than a moment. User input waits until
-// the run is over, so nothing changes the project meanwhile.
+// Writes the report to folder + fileName on a worker thread while the window keeps repainting.
+// When the run takes longer than a moment, a progress window shows the page being drawn
+// ("Page 37 of 102") with Cancel, which stops the run at the next page without writing a file.
+// User input to the page waits until the run is over, so nothing changes the project meanwhile.
 ReportRunOutcome RunReport(QWidget* parent,
                            const QString& folder,
                            const QString& fileName,

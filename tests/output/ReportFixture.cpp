@@ -5,6 +5,10 @@
 #include "snapshot/cQVX.h"
 
 #include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -47,15 +51,22 @@ QString ReportFixture::WriteFile(const QString& name, const QByteArray& bytes)
 QString ReportFixture::WriteSnapshot(const QString& name, std::vector<SnapshotMarker> markers)
 {
     SnapshotFileFields fields;
-    std::vector<qint32> raw(cQVX::Width * cQVX::Height);
-    for (int y = 0; y < cQVX::Height; ++y) {
-        for (int x = 0; x < cQVX::Width; ++x) {
-            raw[y * cQVX::Width + x] = 200 + x * 2 + y;
-        }
-    }
-    fields.pixelStream = EncodePixelStream(raw);
     fields.markers = std::move(markers);
-    return WriteFile(name, WriteSnapshotFile(fields));
+    return WriteSnapshotFile(name, fields);
+}
+
+QString ReportFixture::WriteSnapshotFile(const QString& name, SnapshotFileFields fields, int offset)
+{
+    if (fields.pixelStream.empty()) {
+        std::vector<qint32> raw(cQVX::Width * cQVX::Height);
+        for (int y = 0; y < cQVX::Height; ++y) {
+            for (int x = 0; x < cQVX::Width; ++x) {
+                raw[y * cQVX::Width + x] = 200 + offset + x * 2 + y;
+            }
+        }
+        fields.pixelStream = EncodePixelStream(raw);
+    }
+    return WriteFile(name, ::WriteSnapshotFile(fields));
 }
 
 QString ReportFixture::WritePhoto(const QString& name, QSize size, QColor colour, const char* format)
@@ -119,6 +130,10 @@ PdfFacts ReadPdf(const QString& path)
     facts.pages = InfoField(info, QStringLiteral("Pages")).toInt();
     facts.pageSize = InfoField(info, QStringLiteral("Page size"));
     facts.title = InfoField(info, QStringLiteral("Title"));
+    facts.author = InfoField(info, QStringLiteral("Author"));
+    facts.subject = InfoField(info, QStringLiteral("Subject"));
+    facts.keywords = InfoField(info, QStringLiteral("Keywords"));
+    facts.creator = InfoField(info, QStringLiteral("Creator"));
     for (int page = 1; page <= facts.pages; ++page) {
         facts.pageTexts.append(Run(QStringLiteral("pdftotext"),
                                    {QStringLiteral("-f"),
@@ -146,6 +161,89 @@ QString DrawnPageText(const QString& path, int page)
                         QStringLiteral("-")});
     text.removeIf([](QChar c) { return c.isSpace(); });
     return text;
+}
+
+namespace {
+
+QJsonObject ObjectNamed(const QJsonObject& objects, const QString& reference)
+{
+    return objects.value(QStringLiteral("obj:") + reference).toObject().value(QStringLiteral("value")).toObject();
+}
+
+// A destination array names its page by reference: [page /XYZ left top zoom].
+int PageOfDestination(const QJsonValue& destination, const QHash<QString, int>& pageNumbers)
+{
+    return pageNumbers.value(destination.toArray().at(0).toString(), 0);
+}
+
+} // namespace
+
+PdfNavigationFacts ReadNavigation(const QString& path)
+{
+    PdfNavigationFacts facts;
+    const QJsonObject json =
+        QJsonDocument::fromJson(Run(QStringLiteral("qpdf"), {QStringLiteral("--json=2"), path}).toUtf8()).object();
+    const QJsonObject objects = json.value(QStringLiteral("qpdf")).toArray().at(1).toObject();
+    QHash<QString, int> pageNumbers;
+    const QJsonArray pages = json.value(QStringLiteral("pages")).toArray();
+    for (const QJsonValue& page : pages) {
+        pageNumbers.insert(page.toObject().value(QStringLiteral("object")).toString(),
+                           page.toObject().value(QStringLiteral("pageposfrom1")).toInt());
+    }
+    for (const QJsonValue& item : json.value(QStringLiteral("outlines")).toArray()) {
+        facts.outline.push_back({item.toObject().value(QStringLiteral("title")).toString(),
+                                 item.toObject().value(QStringLiteral("destpageposfrom1")).toInt()});
+    }
+    for (const QJsonValue& page : pages) {
+        const QString reference = page.toObject().value(QStringLiteral("object")).toString();
+        // The list of annotations may itself be an object of its own.
+        const QJsonValue annotations = ObjectNamed(objects, reference).value(QStringLiteral("/Annots"));
+        const QJsonArray list = annotations.isString() ? objects.value(QStringLiteral("obj:") + annotations.toString())
+                                                             .toObject()
+                                                             .value(QStringLiteral("value"))
+                                                             .toArray()
+                                                       : annotations.toArray();
+        for (const QJsonValue& annotation : list) {
+            const QJsonObject link = ObjectNamed(objects, annotation.toString());
+            if (link.value(QStringLiteral("/Subtype")).toString() != QLatin1String("/Link")) {
+                continue;
+            }
+            const QJsonArray rect = link.value(QStringLiteral("/Rect")).toArray();
+            const QPointF first(rect.at(0).toDouble(), rect.at(1).toDouble());
+            const QPointF second(rect.at(2).toDouble(), rect.at(3).toDouble());
+            facts.links.push_back({pageNumbers.value(reference),
+                                   QRectF(first, second).normalized(),
+                                   PageOfDestination(link.value(QStringLiteral("/Dest")), pageNumbers)});
+        }
+    }
+    const QJsonObject trailer =
+        objects.value(QStringLiteral("trailer")).toObject().value(QStringLiteral("value")).toObject();
+    const QJsonObject root = ObjectNamed(objects, trailer.value(QStringLiteral("/Root")).toString());
+    facts.pageMode = root.value(QStringLiteral("/PageMode")).toString();
+    return facts;
+}
+
+QString PdfTextIn(const QString& path, int page, const QRect& area)
+{
+    // At 300 dots per inch pdftotext's pixels are the layout's page units.
+    return Run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"),
+                QString::number(page),
+                QStringLiteral("-l"),
+                QString::number(page),
+                QStringLiteral("-r"),
+                QStringLiteral("300"),
+                QStringLiteral("-x"),
+                QString::number(area.x()),
+                QStringLiteral("-y"),
+                QString::number(area.y()),
+                QStringLiteral("-W"),
+                QString::number(area.width()),
+                QStringLiteral("-H"),
+                QString::number(area.height()),
+                QStringLiteral("-layout"),
+                path,
+                QStringLiteral("-")});
 }
 
 QImage RenderPdfPage(const QString& path, int page, int dotsPerInch)

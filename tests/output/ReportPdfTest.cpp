@@ -135,6 +135,16 @@ TEST_P(ReportContents, PrintsEveryPageInTheTemplateAndUnit)
     const QString suffix = QString::fromUtf8(c.suffix);
     const auto tenths = [&](float value) { return QString::number(double(value), 'f', 1) + QLatin1Char(' ') + suffix; };
 
+    // The scale beside the picture: its colour range's high end at the top, the low end at the bottom.
+    int low = 0;
+    int high = 0;
+    snapshot.AutoDisplayRange(low, high);
+    const QStringList scale =
+        PdfTextIn(path, 3, QRect(0, 1140, 320, 820)).split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(suffix);
+    ASSERT_GE(scale.size(), 2);
+    EXPECT_EQ(scale.first().trimmed(), tenths(float(snapshot.ToTemperature(high, 0.95))));
+    EXPECT_EQ(scale.last().trimmed(), tenths(float(snapshot.ToTemperature(low, 0.95))));
+
     const QString page = Simplified(pdf.pageTexts[2]);
     EXPECT_TRUE(page.startsWith(QStringLiteral("Inspection 1 - Item 1 Repair Priority"))) << page.toStdString();
     EXPECT_TRUE(page.contains(QStringLiteral("Cursor 1 ") + tenths(snapshot.MarkerTemperature(0))))

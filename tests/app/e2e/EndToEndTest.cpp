@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -148,7 +149,11 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     EXPECT_TRUE(text.contains("\u00B0F"));
     // Inspections never shown were given their cursors for the report, and keep them.
     EXPECT_EQ(Project().DetailsAt(5)->cursorA, 1);
-    EXPECT_TRUE(shown.empty()) << shown.front().text.toStdString();
+    // The only message names the report and offers to open it; OK leaves it closed.
+    ASSERT_EQ(shown.size(), 1u) << shown.front().text.toStdString();
+    EXPECT_EQ(shown.front().text, "The report was saved as " + QDir::toNativeSeparators(pdfPath));
+    EXPECT_EQ(shown.front().buttons, ButtonsOpenOk);
+    shown.clear();
     Quit();
 
     // Second run: the same project, switched to the Buildings template from the Tools menu.
@@ -192,7 +197,8 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     const QString buildingText = PdfText(buildingsPdf);
     EXPECT_TRUE(buildingText.contains("Building Inspection Report")) << buildingText.left(400).toStdString();
     EXPECT_TRUE(buildingText.contains("Fuse holder F3"));
-    EXPECT_TRUE(shown.empty()) << shown.front().text.toStdString();
+    ASSERT_EQ(shown.size(), 1u) << shown.front().text.toStdString();
+    EXPECT_EQ(shown.front().text, "The report was saved as " + QDir::toNativeSeparators(buildingsPdf));
 }
 
 } // namespace

@@ -20,7 +20,7 @@ QPushButton* Button(cMessageDlg& dialog, const char* name)
 QStringList ShownButtons(cMessageDlg& dialog)
 {
     QStringList shown;
-    for (const char* name : {"yesButton", "noButton", "okButton", "cancelButton"}) {
+    for (const char* name : {"openButton", "yesButton", "noButton", "okButton", "cancelButton"}) {
         if (!Button(dialog, name)->isHidden()) {
             shown << Button(dialog, name)->text();
         }
@@ -51,8 +51,11 @@ TEST_P(MessageButtons, ShowsTheButtonsOfItsCode)
 
 TEST_P(MessageButtons, EachShownButtonGivesItsResult)
 {
-    const std::pair<const char*, int> results[] = {
-        {"yesButton", ResultYes}, {"noButton", ResultNo}, {"okButton", ResultOk}, {"cancelButton", ResultCancel}};
+    const std::pair<const char*, int> results[] = {{"openButton", ResultOpen},
+                                                   {"yesButton", ResultYes},
+                                                   {"noButton", ResultNo},
+                                                   {"okButton", ResultOk},
+                                                   {"cancelButton", ResultCancel}};
     for (const auto& [name, result] : results) {
         cMessageDlg dialog(Message(IconExclamation, GetParam().code));
         if (Button(dialog, name)->isHidden()) {
@@ -71,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Codes,
                                          ButtonCase {ButtonsOkCancel, {"OK", "Cancel"}},
                                          ButtonCase {ButtonsYesNoCancel, {"Yes", "No", "Cancel"}},
                                          ButtonCase {ButtonsYesNo, {"Yes", "No"}},
+                                         ButtonCase {ButtonsOpenOk, {"Open", "OK"}},
                                          ButtonCase {2, {"OK"}},
                                          ButtonCase {5, {"OK"}},
                                          ButtonCase {-1, {"OK"}}));

@@ -23,12 +23,17 @@ ScriptedDialogs::ScriptedDialogs()
         fileAnswers.pop_front();
         return answer;
     });
+    SetDesktopViewerHandler([this](const QString& path) {
+        openedFiles.push_back(path);
+        return viewerOpens;
+    });
 }
 
 ScriptedDialogs::~ScriptedDialogs()
 {
     SetMessageHandler({});
     SetFileChooserHandler({});
+    SetDesktopViewerHandler({});
 }
 
 void ScriptedDialogs::ChooseNextFile(const std::optional<QString>& path, int filterIndex)

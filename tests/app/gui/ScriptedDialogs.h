@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/gui/DesktopViewer.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
 
@@ -7,9 +8,10 @@
 #include <optional>
 #include <vector>
 
-// Installs the test seams of the message box and the file chooser for the life of the object:
-// every message and file request is recorded, and answered from a script. A message with no
-// scripted answer gets OK; a file request with no scripted answer fails the test and cancels.
+// Installs the test seams of the message box, the file chooser and the desktop viewer for the life
+// of the object: every message, file request and file to open is recorded, and answered from a
+// script. A message with no scripted answer gets OK; a file request with no scripted answer fails
+// the test and cancels; a file to open is taken as opened unless `viewerOpens` is false.
 class ScriptedDialogs
 {
 public:
@@ -25,6 +27,8 @@ public:
 
     std::vector<ShownMessage> messages;
     std::vector<FileRequest> fileRequests;
+    std::vector<QString> openedFiles;
+    bool viewerOpens = true;
 
 private:
     std::deque<int> messageAnswers;

@@ -113,6 +113,7 @@ TEST_F(LanguageLoaderTest, JapaneseMenuKeepsTheCommandIds)
         {0, "ツール"},
         {32799, "言語"},
         {32774, "テンプレート"},
+        {32810, "レポート オプション..."},
         {0, "ヘルプ"},
         {57664, "Brenmor Report Writer のバージョン情報..."}};
     EXPECT_EQ(rows, expected);

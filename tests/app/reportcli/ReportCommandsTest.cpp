@@ -1,4 +1,5 @@
 #include "cli/ReportCommands.h"
+#include "cli/TerminalProgress.h"
 
 #include "app/settings/Settings.h"
 #include "report/ProjectFileIO.h"
@@ -56,12 +57,12 @@ protected:
         return file.fileName();
     }
 
-    ReportCommandOutcome Run(const QStringList& arguments)
+    ReportCommandOutcome Run(const QStringList& arguments, ReportProgress* progress = nullptr)
     {
         printed.clear();
         QBuffer output(&printed);
         output.open(QIODevice::WriteOnly);
-        return RunReportCommand(arguments, output);
+        return RunReportCommand(arguments, output, progress);
     }
 
     QTemporaryDir folder;
@@ -147,6 +148,82 @@ INSTANTIATE_TEST_SUITE_P(
                      "Thermography Inspection Report",
                      " K "}),
     [](const testing::TestParamInfo<OptionsCase>& info) { return std::string(info.param.name); });
+
+// The labels of the colour scale beside the thermal picture of a page.
+QString ScaleText(const QString& pdf, int page)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-f"),
+                   QString::number(page),
+                   QStringLiteral("-l"),
+                   QString::number(page),
+                   QStringLiteral("-r"),
+                   QStringLiteral("300"),
+                   QStringLiteral("-x"),
+                   QStringLiteral("0"),
+                   QStringLiteral("-y"),
+                   QStringLiteral("1140"),
+                   QStringLiteral("-W"),
+                   QStringLiteral("320"),
+                   QStringLiteral("-H"),
+                   QStringLiteral("820"),
+                   pdf,
+                   QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+TEST_F(ReportCommands, CommonScaleFlagGivesEveryPageTheSameScaleAndPagesAreReported)
+{
+    SnapshotFileFields warmer;
+    std::vector<qint32> raw(cQVX::Width * cQVX::Height);
+    for (size_t i = 0; i < raw.size(); ++i) {
+        raw[i] = 900 + int(i % 160) * 3;
+    }
+    warmer.pixelStream = EncodePixelStream(raw);
+    project.AppendInspection({Write(QStringLiteral("b.qvx"), WriteSnapshotFile(warmer)), {}, {}});
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+
+    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    EXPECT_NE(ScaleText(pdf, 3), ScaleText(pdf, 4));
+
+    struct Pages : ReportProgress
+    {
+        bool StartingPage(int page, int total) override
+        {
+            seen << QStringLiteral("%1/%2").arg(page).arg(total);
+            return true;
+        }
+        QStringList seen;
+    } pages;
+    // A flag takes no value: the file names after it stay file names.
+    const ReportCommandOutcome outcome =
+        Run({QStringLiteral("--pdf"), QStringLiteral("--common-scale"), pdf, projectPath}, &pages);
+    ASSERT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    EXPECT_FALSE(ScaleText(pdf, 3).isEmpty());
+    EXPECT_EQ(ScaleText(pdf, 3), ScaleText(pdf, 4));
+    EXPECT_EQ(pages.seen, QStringList({"1/5", "2/5", "3/5", "4/5", "5/5"}));
+
+    // The setting does the same when the flag is not given.
+    ASSERT_EQ(WriteCommonScale(true), SettingWrite::Written);
+    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    EXPECT_EQ(ScaleText(pdf, 3), ScaleText(pdf, 4));
+}
+
+TEST(TerminalProgress, RewritesOneLineAndErasesItAtTheEnd)
+{
+    QByteArray shown;
+    QBuffer terminal(&shown);
+    terminal.open(QIODevice::WriteOnly);
+    {
+        TerminalProgress progress(terminal);
+        EXPECT_TRUE(progress.StartingPage(9, 10));
+        EXPECT_TRUE(progress.StartingPage(10, 10));
+    }
+    EXPECT_EQ(shown, QByteArray("\rPage 9 of 10\rPage 10 of 10\r") + QByteArray(13, ' ') + "\r");
+}
 
 struct FailureCase
 {
@@ -245,6 +322,20 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const QString& pdf, const QString& project, const QTemporaryDir&) {
                          return QStringList {QStringLiteral("--pdf"), pdf, project, QStringLiteral("--template=x")};
                      }},
+        FailureCase {
+            "valueForTheCommonScaleFlag",
+            64,
+            "unexpected option --common-scale",
+            [](const QString& pdf, const QString& project, const QTemporaryDir&) {
+                return QStringList {QStringLiteral("--pdf"), pdf, project, QStringLiteral("--common-scale=yes")};
+            }},
+        FailureCase {
+            "commonScaleForJson",
+            64,
+            "unexpected option --common-scale",
+            [](const QString&, const QString& project, const QTemporaryDir&) {
+                return QStringList {QStringLiteral("--export-json"), project, QStringLiteral("--common-scale")};
+            }},
         FailureCase {"unitForJson",
                      64,
                      "unexpected option --unit",

@@ -40,6 +40,7 @@ TEST_F(SettingsTest, FirstStartReadsDefaultsWithoutCreatingAnything)
     EXPECT_EQ(GetLanguageSetting(), -1);
     EXPECT_EQ(GetTemplate(), 0);
     EXPECT_EQ(GetTempUnit(), 0);
+    EXPECT_FALSE(GetCommonScale());
     EXPECT_FALSE(QFileInfo::exists(OpenProgramKey()->fileName()));
     EXPECT_FALSE(QFileInfo::exists(OpenFrameworkProfile()->fileName()));
 }
@@ -49,9 +50,15 @@ TEST_F(SettingsTest, WrittenValuesReadBack)
     EXPECT_EQ(WriteLanguageSetting(6), SettingWrite::Written);
     EXPECT_EQ(WriteTemplate(1), SettingWrite::Written);
     EXPECT_EQ(WriteTempUnit(2), SettingWrite::Written);
+    EXPECT_EQ(WriteCommonScale(true), SettingWrite::Written);
     EXPECT_EQ(GetLanguageSetting(), 6);
     EXPECT_EQ(GetTemplate(), 1);
     EXPECT_EQ(GetTempUnit(), 2);
+    EXPECT_TRUE(GetCommonScale());
+    EXPECT_EQ(OpenFrameworkProfile()->value(QStringLiteral("Report Writer/Brenmor Report Writer/CommonScale")).toInt(),
+              1);
+    EXPECT_EQ(WriteCommonScale(false), SettingWrite::Written);
+    EXPECT_FALSE(GetCommonScale());
 }
 
 TEST_F(SettingsTest, ProfileValuesSitInTheirSection)
@@ -78,6 +85,8 @@ TEST_F(SettingsTest, FailedWritesAreReported)
     EXPECT_NE(WriteLanguageSetting(1), SettingWrite::Written);
     EXPECT_NE(WriteTemplate(1), SettingWrite::Written);
     EXPECT_NE(WriteTempUnit(1), SettingWrite::Written);
+    EXPECT_NE(WriteCommonScale(true), SettingWrite::Written);
+    EXPECT_FALSE(GetCommonScale());
     EXPECT_EQ(GetLanguageSetting(), -1);
     EXPECT_EQ(GetTempUnit(), 0);
 }

@@ -2,12 +2,14 @@
 
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/cLanguageDlg.h"
+#include "app/dialogs/cReportOptionsDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/settings/Settings.h"
 #include "app/settings/SettingsMessages.h"
 #include "app/settings/SettingsStores.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -176,6 +178,38 @@ TEST_F(DialogsTest, TemplateDialogChangesTheOpenProjectAndTheDefaultWithoutARest
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(GetTemplate(), 0);
     EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(DialogsTest, ReportOptionsKeepTheCommonScaleChoice)
+{
+    cReportOptionsDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Report Options");
+    auto* check = dialog.findChild<QCheckBox*>("commonScaleCheck");
+    EXPECT_EQ(check->text(), "Same colour scale on every page");
+    EXPECT_FALSE(check->isChecked());
+    check->setChecked(true);
+    dialog.findChild<QPushButton*>("cancelButton")->click();
+    EXPECT_FALSE(GetCommonScale());
+
+    cReportOptionsDlg again;
+    again.findChild<QCheckBox*>("commonScaleCheck")->setChecked(true);
+    again.findChild<QPushButton*>("okButton")->click();
+    EXPECT_EQ(again.result(), QDialog::Accepted);
+    EXPECT_TRUE(GetCommonScale());
+    EXPECT_TRUE(shown.empty()) << "takes effect with the next report, no restart";
+    EXPECT_TRUE(cReportOptionsDlg().findChild<QCheckBox*>("commonScaleCheck")->isChecked());
+}
+
+TEST_F(DialogsTest, ReportOptionsThatCannotBeStoredAreToldAndStayOpen)
+{
+    ASSERT_TRUE(QDir().mkpath(OpenFrameworkProfile()->fileName()));
+    cReportOptionsDlg dialog;
+    dialog.show();
+    dialog.findChild<QCheckBox*>("commonScaleCheck")->setChecked(true);
+    dialog.findChild<QPushButton*>("okButton")->click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Error writing setting to registry.");
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(DialogsTest, AboutBoxClosesOnlyWithOk)

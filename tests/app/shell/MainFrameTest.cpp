@@ -310,6 +310,7 @@ TEST_F(MainFrameTest, ToolsAndHelpCommandsRunTheirDialogs)
     Start();
     const std::pair<unsigned int, const char*> commands[] = {{CommandId::Language, "cLanguageDlg"},
                                                              {CommandId::Template, "cTemplateDlg"},
+                                                             {CommandId::ReportOptions, "cReportOptionsDlg"},
                                                              {CommandId::AppAbout, "CSplashDlg"}};
     for (const auto& [command, dialogName] : commands) {
         QString seen;

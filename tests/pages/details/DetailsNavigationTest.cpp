@@ -1,7 +1,10 @@
 #include "DetailsFixture.h"
 
 #include "app/settings/Settings.h"
+#include "output/ScaleDrawing.h"
+#include "pages/details/TemperatureScaleView.h"
 #include "report/ProjectFileIO.h"
+#include "snapshot/cQVX.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -237,6 +240,49 @@ TEST_F(DetailsNavigation, ANewTemplateKeepsWhatWasTypedAndShowsItsFields)
     Type("indoorEdit", "5");
     page->StoreInspection();
     EXPECT_EQ(Record(0).indoorTemperature, "195");
+}
+
+// The display range 2000..3000 of the sample snapshots, in the unit's temperatures.
+QStringList RangeTexts(const QString& path, quint8 cQVX::*unitCode, const char* suffix)
+{
+    cQVX snapshot;
+    EXPECT_TRUE(snapshot.Load(path));
+    snapshot.unitCode = snapshot.*unitCode;
+    const auto text = [&](int raw) {
+        return QString::asprintf("%.1f ", double(float(snapshot.ToTemperature(raw, 0.95)))) + QString::fromUtf8(suffix);
+    };
+    return {text(2000), text(3000)};
+}
+
+TEST_F(DetailsNavigation, ScaleBesideTheSnapshotFollowsTheUnit)
+{
+    const QString path = AddInspection(2);
+    document.Project().AppendInspection({folder.filePath("missing.qvx"), {}, {}});
+    Open();
+    auto* scale = Child<TemperatureScaleView>("temperatureScale");
+    ASSERT_NE(scale, nullptr);
+    QStringList labels = scale->Labels();
+    ASSERT_GE(labels.size(), 2);
+    EXPECT_EQ(QStringList({labels.first(), labels.last()}), RangeTexts(path, &cQVX::celsiusCode, "\u00B0C"));
+
+    // The bar's middle shows the middle of the snapshot's palette.
+    const QImage drawn = scale->grab().toImage();
+    const QImage bar = PaletteBar(PaletteKind::Ironbow);
+    const QRgb middle = drawn.pixel(97, 110);
+    bool inPalette = false;
+    for (int row = 120; row <= 136; ++row) {
+        inPalette = inPalette || bar.pixel(0, row) == middle;
+    }
+    EXPECT_TRUE(inPalette) << std::hex << middle;
+
+    auto* units = Child<QComboBox>("unitList");
+    units->setCurrentIndex(1);
+    emit units->activated(1);
+    labels = scale->Labels();
+    EXPECT_EQ(QStringList({labels.first(), labels.last()}), RangeTexts(path, &cQVX::fahrenheitCode, "\u00B0F"));
+
+    Child<QPushButton>("nextButton")->click();
+    EXPECT_TRUE(scale->Labels().isEmpty()) << "no picture, no scale";
 }
 
 TEST_F(DetailsNavigation, MaintenanceShowsLoadsAndHidesTheBuildingFields)

@@ -1,10 +1,14 @@
 #include "DetailsFixture.h"
 
+#include "pages/details/ReportRunProgress.h"
 #include "report/ProjectFileIO.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -46,7 +50,11 @@ TEST_F(DetailsReport, UnsetCursorsAreFilledAndKeptInTheSavedProject)
     const QString pdf = folder.filePath("site.pdf");
     dialogs.ChooseNextFile(pdf);
     Child<QPushButton>("generateButton")->click();
-    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "The report was saved as " + QDir::toNativeSeparators(pdf));
+    EXPECT_EQ(dialogs.messages[0].icon, IconInformation);
+    EXPECT_EQ(dialogs.messages[0].buttons, ButtonsOpenOk);
+    EXPECT_TRUE(dialogs.openedFiles.empty()) << "OK opens nothing";
     ASSERT_TRUE(QFile::exists(pdf));
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -103,6 +111,80 @@ TEST_F(DetailsReport, WindowKeepsProcessingEventsWhileTheReportIsWritten)
     // Nothing ran the event loop after the click: the timer fired during the run.
     EXPECT_TRUE(handled);
     EXPECT_TRUE(QFile::exists(folder.filePath("busy.pdf")));
+}
+
+TEST_F(DetailsReport, OpenShowsTheReportInTheDesktopsViewer)
+{
+    AddInspection(1);
+    Open();
+    const QString pdf = folder.filePath("site.pdf");
+    dialogs.ChooseNextFile(pdf);
+    dialogs.AnswerNextMessage(ResultOpen);
+    Child<QPushButton>("generateButton")->click();
+    EXPECT_EQ(dialogs.openedFiles, std::vector<QString> {pdf});
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    dialogs.viewerOpens = false;
+    dialogs.ChooseNextFile(pdf);
+    dialogs.AnswerNextMessage(ResultOpen);
+    Child<QPushButton>("generateButton")->click();
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].text, "Could not open the report in a PDF viewer.");
+    EXPECT_EQ(dialogs.messages[2].icon, IconExclamation);
+}
+
+// Cancel, pressed in the progress window while the third page is due: the worker stops there.
+TEST_F(DetailsReport, CancelInTheProgressWindowKeepsTheOldReport)
+{
+    for (int i = 0; i < 4; ++i) {
+        AddInspection(2);
+    }
+    Open();
+    const QString pdf = folder.filePath("site.pdf");
+    {
+        QFile previous(pdf);
+        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+        previous.write("last week's report");
+    }
+    QString shownBeforeCancel;
+    bool windowShown = false;
+    SetReportPageHook([&](int page) {
+        if (page != 3) {
+            return;
+        }
+        // The window shows after a moment; the worker waits here for it, then Cancel is pressed.
+        for (int wait = 0; wait < 200 && !windowShown; ++wait) {
+            QMetaObject::invokeMethod(
+                qApp,
+                [&] {
+                    for (QWidget* window : QApplication::topLevelWidgets()) {
+                        auto* progress = qobject_cast<QProgressDialog*>(window);
+                        if (progress && progress->objectName() == "reportProgress" && progress->isVisible()) {
+                            shownBeforeCancel = progress->labelText();
+                            progress->findChild<QPushButton*>()->click();
+                            windowShown = true;
+                        }
+                    }
+                },
+                Qt::BlockingQueuedConnection);
+            if (!windowShown) {
+                QThread::msleep(50);
+            }
+        }
+    });
+    dialogs.ChooseNextFile(pdf);
+    Child<QPushButton>("generateButton")->click();
+    SetReportPageHook({});
+
+    EXPECT_TRUE(windowShown);
+    EXPECT_EQ(shownBeforeCancel, "Page 2 of 7");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "The report was cancelled.");
+    EXPECT_EQ(dialogs.messages[0].icon, IconInformation);
+    QFile kept(pdf);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "last week's report");
+    EXPECT_EQ(folder.entryList({"site.pdf*"}, QDir::Files | QDir::Hidden), QStringList {"site.pdf"});
 }
 
 TEST_F(DetailsReport, FailedWriteShowsTheSaveError)

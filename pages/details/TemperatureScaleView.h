@@ -1,0 +1,36 @@
+#pragma once
+
+#include "output/TemperatureScale.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
+
+class cQVX;
+
+// The temperature scale beside the Inspection Data page's thermal picture: the palette from the
+// picture's low (bottom) to its high temperature (top), as tall as the picture, with the
+// temperatures in the page's unit beside it.
+class TemperatureScaleView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TemperatureScaleView(QWidget* parent = nullptr);
+
+    // The scale of a decoded snapshot whose unitCode is the page's unit, labelled with `unit`.
+    void SetScale(const cQVX& snapshot, const QString& unit);
+    // No picture, no scale.
+    void Clear();
+
+    // The labels shown, bottom first; empty while there is no scale.
+    QStringList Labels() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage paletteBar;
+    std::vector<ScaleMark> marks;
+};
