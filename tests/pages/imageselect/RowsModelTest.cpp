@@ -58,13 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase {"NoImages", {"/s/a.qvx"}, {}, {-1}}),
     [](const testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
 
-TEST(PairingPlan, BaseNameDropsFolderAndLastExtension)
-{
-    EXPECT_EQ(BaseNameOf("/a/b/connector-lug.qvx"), "connector-lug");
-    EXPECT_EQ(BaseNameOf("C:\\photos\\lug.JPG"), "lug");
-    EXPECT_EQ(BaseNameOf("/a.b/noextension"), "noextension");
-}
-
 // A model over its own project, checked by Qt's model tester throughout.
 class RowsModelTest : public testing::Test
 {
@@ -217,23 +210,6 @@ TEST_F(RowsModelTest, PairAllGoesByNameThenInOrderFromTheUnpairedEnd)
     EXPECT_TRUE(model.PairFromTop());
     EXPECT_EQ(Paired(), QStringList({"-", "-", "-", "-", "-", "-"}));
     EXPECT_EQ(model.PairAll({}), 0) << "no images: the first row is selected";
-}
-
-TEST_F(RowsModelTest, PairTakesTheSelectedRowOrTheFirstUnpairedAtTheEnd)
-{
-    const std::vector<FolderFile> images = Images({"x", "y"});
-    EXPECT_EQ(model.Pair(-1, images[0]), -1) << "no rows";
-    EXPECT_TRUE(model.PairFromTop());
-    AddRows({"a", "b", "c", "d"});
-    EXPECT_EQ(model.Pair(1, images[0]), 1);
-    EXPECT_EQ(model.Pair(-1, images[1]), 2);
-    EXPECT_EQ(Paired(), QStringList({"-", "x", "y", "-"}));
-    EXPECT_EQ(model.Pair(-1, images[1]), 3);
-    EXPECT_EQ(model.Pair(-1, images[0]), 0) << "every row at the end paired: row 0";
-    EXPECT_EQ(Paired(), QStringList({"x", "x", "y", "y"}));
-    model.Unpair(1);
-    EXPECT_EQ(Paired(), QStringList({"x", "-", "y", "y"}));
-    EXPECT_FALSE(model.PairFromTop());
 }
 
 } // namespace

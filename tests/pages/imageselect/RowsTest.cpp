@@ -142,15 +142,12 @@ namespace {
 enum class Command {
     Add,
     AddNothingChosen,
-    AddAll,
     Pair,
     PairTheSameImageAgain,
     PairAllNothingToPair,
     Unpair,
-    UnpairARowWithoutImage,
     UnpairAll,
     RemoveRow,
-    RemoveNothingSelected,
     RemoveAllRows,
     ClickAndStep,
 };
@@ -198,9 +195,6 @@ protected:
             Child<QListWidget>("snapshotFolderList")->clearSelection();
             page->Add();
             break;
-        case Command::AddAll:
-            page->AddAll();
-            break;
         case Command::Pair:
             ClickItem(Child<QListWidget>("imageFolderList"), 0);
             page->Pair();
@@ -217,18 +211,10 @@ protected:
         case Command::Unpair:
             page->Unpair();
             break;
-        case Command::UnpairARowWithoutImage:
-            ClickItem(rows, 1);
-            page->Unpair();
-            break;
         case Command::UnpairAll:
             page->UnpairAll();
             break;
         case Command::RemoveRow:
-            page->RemoveRow();
-            break;
-        case Command::RemoveNothingSelected:
-            rows->clearSelection();
             page->RemoveRow();
             break;
         case Command::RemoveAllRows:
@@ -254,15 +240,12 @@ INSTANTIATE_TEST_SUITE_P(Commands,
                          ModifiedTest,
                          testing::Values(EditCase {"Add", Command::Add, true},
                                          EditCase {"AddNothingChosen", Command::AddNothingChosen, false},
-                                         EditCase {"AddAll", Command::AddAll, true},
                                          EditCase {"Pair", Command::Pair, true},
                                          EditCase {"PairTheSameImageAgain", Command::PairTheSameImageAgain, false},
                                          EditCase {"PairAllNothingToPair", Command::PairAllNothingToPair, false},
                                          EditCase {"Unpair", Command::Unpair, true},
-                                         EditCase {"UnpairARowWithoutImage", Command::UnpairARowWithoutImage, false},
                                          EditCase {"UnpairAll", Command::UnpairAll, true},
                                          EditCase {"RemoveRow", Command::RemoveRow, true},
-                                         EditCase {"RemoveNothingSelected", Command::RemoveNothingSelected, false},
                                          EditCase {"RemoveAllRows", Command::RemoveAllRows, true},
                                          EditCase {"ClickAndStep", Command::ClickAndStep, false}),
                          [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
