@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ReportCommands.h"
 #include "cli/SnapshotCommands.h"
+#include "cli/ThumbnailCommand.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -61,6 +62,11 @@ int RunCommandLine(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Without an application object: a thumbnailer run must start fast and never needs a display.
+    if (IsThumbnailCommand(ArgumentsOf(argc, argv))) {
+        qInstallMessageHandler(KeepSeriousMessages);
+        return RunThumbnailCommandLine(ArgumentsOf(argc, argv));
+    }
     if (IsCommandLineRequest(ArgumentsOf(argc, argv))) {
         return RunCommandLine(argc, argv);
     }

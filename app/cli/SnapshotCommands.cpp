@@ -25,6 +25,8 @@ CommandOutcome WriteAll(QIODevice& output, const QByteArray& bytes)
     return {};
 }
 
+} // namespace
+
 CommandOutcome SavePng(const QImage& picture, const QString& path)
 {
     QSaveFile file(path);
@@ -42,8 +44,6 @@ CommandOutcome SavePng(const QImage& picture, const QString& path)
     }
     return {};
 }
-
-} // namespace
 
 CommandOutcome RunSnapshotCommand(const CommandRequest& request, QIODevice& output)
 {
