@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what thermreport needs to build, test and look at its output on Debian 12.
+# Installs what thermreport needs to build, test, package and look at its output on Debian 12.
 # Idempotent: packages already present are left alone and apt is not touched at all.
 set -euo pipefail
 
@@ -10,6 +10,8 @@ packages=(
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-noto-cjk
     poppler-utils xvfb xauth
+    librsvg2-bin
+    desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )
 
 missing=()

@@ -55,10 +55,8 @@ void CQvxReportWriterApp::SetUpLanguage()
                 StandardMessageBox(LoadAppString(StringId::IncorrectLibrary), IconError, ButtonsOk);
             }
         });
+    UseLoadedLanguage(loaded);
     languageLibrary = std::move(loaded.library);
-    SetLanguage(loaded.language);
-    SetLanguageLibrary(languageLibrary ? languageLibrary->StringFunction() : nullptr);
-    SetUseLanguageLibrary(languageLibrary != nullptr);
 }
 
 void CQvxReportWriterApp::OpenCommandLineProject(const QString& projectPath)

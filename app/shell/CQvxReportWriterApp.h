@@ -14,7 +14,7 @@ class LanguageLibrary;
 class CQvxReportWriterApp
 {
 public:
-    // `languageFolder` is where the language libraries are looked for: the program's own folder.
+    // `languageFolder` is the program's own folder, where the language libraries are looked for first.
     explicit CQvxReportWriterApp(QString languageFolder);
     ~CQvxReportWriterApp();
     CQvxReportWriterApp(const CQvxReportWriterApp&) = delete;
