@@ -21,7 +21,8 @@ public:
     CQvxReportWriterApp& operator=(const CQvxReportWriterApp&) = delete;
 
     // Start-up: the language and its library, the document, the main window with its view, then the
-    // project named on the command line, if any. The main window is not shown yet.
+    // project named on the command line, if any (a snapshot named there becomes the first inspection
+    // of a new project). The main window is not shown yet.
     void InitInstance(const std::optional<QString>& projectPath);
 
     CMainFrame* MainFrame() const { return mainFrame.get(); }
@@ -34,6 +35,7 @@ public:
 private:
     void SetUpLanguage();
     void OpenCommandLineProject(const QString& projectPath);
+    void OpenCommandLineSnapshot(const QString& snapshotPath);
 
     QString languageFolder;
     // Declared first so that it is unloaded last, after everything that shows its texts.
