@@ -27,13 +27,13 @@ CommandOutcome WriteAll(QIODevice& output, const QByteArray& bytes)
 
 } // namespace
 
-CommandOutcome SavePng(const QImage& picture, const QString& path)
+CommandOutcome SavePng(const QImage& picture, const QString& path, int quality)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return Failed(path, QString("cannot write (%1)").arg(file.errorString()));
     }
-    if (!picture.save(&file, "PNG")) {
+    if (!picture.save(&file, "PNG", quality)) {
         file.cancelWriting();
         return Failed(path,
                       QString("cannot write (%1)")

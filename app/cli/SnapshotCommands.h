@@ -24,4 +24,5 @@ struct CommandOutcome
 CommandOutcome RunSnapshotCommand(const CommandRequest& request, QIODevice& output);
 
 // Writes a picture as a PNG file, atomically: nothing at all is left at `path` when that fails.
-CommandOutcome SavePng(const QImage& picture, const QString& path);
+// `quality` is the encoder's (0..100, higher compresses less; -1 its default).
+CommandOutcome SavePng(const QImage& picture, const QString& path, int quality = -1);
