@@ -1,7 +1,10 @@
+#include "app/language/LanguageLoader.h"
 #include "app/shell/CQvxReportWriterApp.h"
+#include "app/strings/StringSource.h"
 #include "cli/CommandLine.h"
 #include "cli/ReportCommands.h"
 #include "cli/SnapshotCommands.h"
+#include "cli/ThumbnailCommand.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,6 +31,23 @@ void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
     }
 }
 
+// The report modes print in the user's language, as the window does; a library the user chose that
+// cannot be used leaves the report in English, with a line saying so.
+LoadedLanguage UseTheUsersLanguage()
+{
+    LoadedLanguage loaded = LoadLanguage(
+        ChooseLanguage(), QCoreApplication::applicationDirPath(), [](LanguageProblem problem, const QString& fileName) {
+            QTextStream(stderr) << "thermreport: "
+                                << (problem == LanguageProblem::LibraryMissing
+                                        ? QString("cannot load the language library \"%1\"").arg(fileName)
+                                        : QString("\"%1\" is not the library of the chosen language").arg(fileName))
+                                << "; the report is in English\n";
+        });
+    UseLoadedLanguage(loaded);
+    UseLanguageResources();
+    return loaded;
+}
+
 int RunCommandLine(int argc, char** argv)
 {
     // These modes answer without a display, wherever they run.
@@ -36,7 +56,10 @@ int RunCommandLine(int argc, char** argv)
     QGuiApplication application(argc, argv);
     QTextStream errors(stderr);
     if (IsReportCommand(QCoreApplication::arguments().mid(1))) {
-        return RunReportCommandLine(QCoreApplication::arguments().mid(1));
+        const LoadedLanguage language = UseTheUsersLanguage();
+        const int status = RunReportCommandLine(QCoreApplication::arguments().mid(1));
+        UseLoadedLanguage({});
+        return status;
     }
 
     const CommandLineParse parse = ParseCommandLine(QCoreApplication::arguments().mid(1));
@@ -61,6 +84,11 @@ int RunCommandLine(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Without an application object: a thumbnailer run must start fast and never needs a display.
+    if (IsThumbnailCommand(ArgumentsOf(argc, argv))) {
+        qInstallMessageHandler(KeepSeriousMessages);
+        return RunThumbnailCommandLine(ArgumentsOf(argc, argv));
+    }
     if (IsCommandLineRequest(ArgumentsOf(argc, argv))) {
         return RunCommandLine(argc, argv);
     }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what thermreport needs to build, test and look at its output on Debian 12.
+# Installs what thermreport needs to build, test, package and look at its output on Debian 12.
 # Idempotent: packages already present are left alone and apt is not touched at all.
 set -euo pipefail
 
@@ -11,6 +11,8 @@ packages=(
     fonts-liberation2 fonts-noto-cjk fonts-vlgothic fonts-wqy-microhei
     qt6-translations-l10n
     poppler-utils qpdf xvfb xauth
+    librsvg2-bin
+    desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )
 
 missing=()

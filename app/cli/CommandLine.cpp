@@ -118,6 +118,8 @@ QString UsageText()
         "160 values\n"
         "  thermreport --png FILE.qvx OUT.png [--scale N]  the false-colour picture with its "
         "markers, N = 1..64\n"
+        "  thermreport --thumbnail FILE.qvx OUT.png SIZE   the picture fitted into SIZE x SIZE, "
+        "SIZE = 16..1024\n"
         "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
         "              [--common-scale]                    the project's inspection report as a PDF\n"
         "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"

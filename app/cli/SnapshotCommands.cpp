@@ -25,13 +25,15 @@ CommandOutcome WriteAll(QIODevice& output, const QByteArray& bytes)
     return {};
 }
 
-CommandOutcome SavePng(const QImage& picture, const QString& path)
+} // namespace
+
+CommandOutcome SavePng(const QImage& picture, const QString& path, int quality)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return Failed(path, QString("cannot write (%1)").arg(file.errorString()));
     }
-    if (!picture.save(&file, "PNG")) {
+    if (!picture.save(&file, "PNG", quality)) {
         file.cancelWriting();
         return Failed(path,
                       QString("cannot write (%1)")
@@ -42,8 +44,6 @@ CommandOutcome SavePng(const QImage& picture, const QString& path)
     }
     return {};
 }
-
-} // namespace
 
 CommandOutcome RunSnapshotCommand(const CommandRequest& request, QIODevice& output)
 {

@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The program's icon, drawn rather than shipped: a false-colour square with a spot marker.
+// The program's icon, a false-colour square with a spot marker, at every size it is installed in.
 QIcon ProgramIcon();

@@ -2,14 +2,28 @@
 
 #include "app/language/LanguageTable.h"
 #include "app/settings/Settings.h"
+#include "app/strings/StringSource.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
 constexpr unsigned int LanguageKeyId = 1156;
 
 } // namespace
+
+QString LanguageLibraryPath(const QString& programFolder, const QString& fileName)
+{
+    const QDir folder(programFolder);
+    const QString beside = folder.filePath(fileName);
+    if (QFileInfo::exists(beside)) {
+        return beside;
+    }
+    const QString installed = QDir::cleanPath(folder.filePath(QStringLiteral(THERMREPORT_INSTALLED_LANGUAGE_FOLDER)));
+    const QString inTree = QDir(installed).filePath(fileName);
+    return QFileInfo::exists(inTree) ? inTree : beside;
+}
 
 LanguageChoice ChooseLanguage(int languageSetting, unsigned int localeId)
 {
@@ -24,14 +38,15 @@ LanguageChoice ChooseLanguage()
     return ChooseLanguage(GetLanguageSetting(), LocaleIdOf(QLocale::system()));
 }
 
-LoadedLanguage LoadLanguage(const LanguageChoice& choice, const QString& folder, const LanguageProblemHandler& tellUser)
+LoadedLanguage
+LoadLanguage(const LanguageChoice& choice, const QString& programFolder, const LanguageProblemHandler& tellUser)
 {
     const QString fileName = LanguageLibraryFileName(choice.index);
     if (fileName.isEmpty()) {
         return {};
     }
     auto library = std::make_unique<LanguageLibrary>();
-    if (!library->Load(QDir(folder).filePath(fileName))) {
+    if (!library->Load(LanguageLibraryPath(programFolder, fileName))) {
         if (choice.chosenByUser) {
             tellUser(LanguageProblem::LibraryMissing, fileName);
         }
@@ -43,4 +58,11 @@ LoadedLanguage LoadLanguage(const LanguageChoice& choice, const QString& folder,
         return {};
     }
     return {choice.index, std::move(library)};
+}
+
+void UseLoadedLanguage(const LoadedLanguage& loaded)
+{
+    SetLanguage(loaded.language);
+    SetLanguageLibrary(loaded.library ? loaded.library->StringFunction() : nullptr);
+    SetUseLanguageLibrary(loaded.library != nullptr);
 }

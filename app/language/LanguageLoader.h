@@ -33,9 +33,18 @@ enum class LanguageProblem {
 // Told the problem and the library's file name.
 using LanguageProblemHandler = std::function<void(LanguageProblem, const QString& fileName)>;
 
-// Loads the library of `choice` from `folder`. Whatever goes wrong, the program can still run in the
-// built-in English, so that is the result of every failure. A library that is there but for another
-// language is always told; a missing one only when the user chose the language, since most locales'
+// Where the library `fileName` is looked for: beside the program first (a build folder), then in the
+// library folder of an installed tree, found relative to the program so that the tree can be moved.
+// The path beside the program when neither has the file.
+QString LanguageLibraryPath(const QString& programFolder, const QString& fileName);
+
+// Loads the library of `choice` from where LanguageLibraryPath finds it. Whatever goes wrong, the
+// program can still run in the built-in English, so that is the result of every failure. A library that is there but
+// for another language is always told; a missing one only when the user chose the language, since most locales'
 // languages have no library at all.
 LoadedLanguage
-LoadLanguage(const LanguageChoice& choice, const QString& folder, const LanguageProblemHandler& tellUser);
+LoadLanguage(const LanguageChoice& choice, const QString& programFolder, const LanguageProblemHandler& tellUser);
+
+// Hands the loaded language to the string source for the rest of the run: its index and its
+// library's strings, or the built-in English when it has no library.
+void UseLoadedLanguage(const LoadedLanguage& loaded);

@@ -4,16 +4,31 @@
 #include "app/gui/MessageBox.h"
 #include "app/language/LanguageLoader.h"
 #include "app/shell/CMainFrame.h"
+#include "app/shell/CQvxReportWriterView.h"
 #include "app/shell/MainMenu.h"
 #include "app/shell/QtTranslations.h"
 #include "app/shell/StandardMessageBox.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "pages/ImageSelectDlg.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTranslator>
+
+namespace {
+
+// A thermal snapshot rather than a project: told by its first bytes, as the desktop's file types
+// tell it. A project file starts with its version number and never so.
+bool IsSnapshotFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(3) == "QVX";
+}
+
+} // namespace
 
 CQvxReportWriterApp::CQvxReportWriterApp(QString languageFolder)
     : languageFolder(std::move(languageFolder))
@@ -58,16 +73,18 @@ void CQvxReportWriterApp::SetUpLanguage()
                 StandardMessageBox(LoadAppString(StringId::IncorrectLibrary), IconError, ButtonsOk);
             }
         });
+    UseLoadedLanguage(loaded);
     languageLibrary = std::move(loaded.library);
-    SetLanguage(loaded.language);
     // Qt's own dialogs speak the language of the program's texts.
     qtTranslator = languageLibrary ? InstallQtTranslations(loaded.language, QtTranslationsFolder()) : nullptr;
-    SetLanguageLibrary(languageLibrary ? languageLibrary->StringFunction() : nullptr);
-    SetUseLanguageLibrary(languageLibrary != nullptr);
 }
 
 void CQvxReportWriterApp::OpenCommandLineProject(const QString& projectPath)
 {
+    if (IsSnapshotFile(projectPath)) {
+        OpenCommandLineSnapshot(projectPath);
+        return;
+    }
     // A project that fails to load leaves the new, untitled one in place, so that a later Save can never
     // write an empty project over the file that could not be read.
     if (document->OpenProjectPath(projectPath)) {
@@ -78,6 +95,16 @@ void CQvxReportWriterApp::OpenCommandLineProject(const QString& projectPath)
     QFile file(projectPath);
     if (!file.open(QIODevice::ReadOnly)) {
         MessageBox(JoinMessage(LoadAppString(StringId::ErrorReadingQvr), projectPath), IconError, ButtonsOk);
+    }
+}
+
+void CQvxReportWriterApp::OpenCommandLineSnapshot(const QString& snapshotPath)
+{
+    // A snapshot opened from the file manager starts the new project with it as the first
+    // inspection, shown on the Image Select page; one that cannot be shown has had its message.
+    auto* imageSelect = qobject_cast<ImageSelectDlg*>(mainFrame->GetPage(1));
+    if (imageSelect && imageSelect->LoadSelections({{snapshotPath, {}, {}}}, {})) {
+        mainFrame->View()->Sheet()->setCurrentWidget(imageSelect);
     }
 }
 

@@ -15,14 +15,15 @@ class QTranslator;
 class CQvxReportWriterApp
 {
 public:
-    // `languageFolder` is where the language libraries are looked for: the program's own folder.
+    // `languageFolder` is the program's own folder, where the language libraries are looked for first.
     explicit CQvxReportWriterApp(QString languageFolder);
     ~CQvxReportWriterApp();
     CQvxReportWriterApp(const CQvxReportWriterApp&) = delete;
     CQvxReportWriterApp& operator=(const CQvxReportWriterApp&) = delete;
 
     // Start-up: the language and its library, the document, the main window with its view, then the
-    // project named on the command line, if any. The main window is not shown yet.
+    // project named on the command line, if any (a snapshot named there becomes the first inspection
+    // of a new project). The main window is not shown yet.
     void InitInstance(const std::optional<QString>& projectPath);
 
     CMainFrame* MainFrame() const { return mainFrame.get(); }
@@ -35,6 +36,7 @@ public:
 private:
     void SetUpLanguage();
     void OpenCommandLineProject(const QString& projectPath);
+    void OpenCommandLineSnapshot(const QString& snapshotPath);
 
     QString languageFolder;
     // Declared first so that it is unloaded last, after everything that shows its texts.

@@ -112,7 +112,7 @@ TEST_P(CommandLineRefuses, WithAReason)
 INSTANTIATE_TEST_SUITE_P(Lines,
                          CommandLineRefuses,
                          testing::Values(BadLine {"nothing", {}},
-                                         BadLine {"unknown_mode", {"--thumbnail", "a.qvx"}},
+                                         BadLine {"unknown_mode", {"--preview", "a.qvx"}},
                                          BadLine {"info_without_file", {"--info"}},
                                          BadLine {"info_two_files", {"--info", "a.qvx", "b.qvx"}},
                                          BadLine {"png_without_output", {"--png", "a.qvx"}},

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,24 +13,6 @@
 // The built program, run as a user would: exit statuses, what goes where, nothing left behind.
 
 namespace {
-
-struct ProgramRun
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProgramRun RunProgram(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(THERMREPORT_BINARY_DIR "/bin/thermreport", arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "the program did not finish normally";
-        return {};
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 class ProgramExit : public testing::Test
 {

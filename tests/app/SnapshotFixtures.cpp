@@ -1,6 +1,9 @@
 #include "SnapshotFixtures.h"
 
 #include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
 
 SnapshotFileFields FieldsWithOnePixel(int x, int y, qint32 base, qint32 value)
 {
@@ -27,4 +30,16 @@ bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+ProgramRun RunProgram(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(THERMREPORT_BINARY_DIR "/bin/thermreport", arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "the program did not finish normally";
+        return {};
+    }
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }

@@ -3,10 +3,13 @@
 #include "app/strings/StringTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -160,5 +163,70 @@ TEST_F(LanguageLoaderTest, LibraryWithoutStringsIsRefused)
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].problem, LanguageProblem::WrongLibrary);
 }
+
+// Where the libraries of an installed tree are looked for: the program in bin/, its libraries in a
+// folder found from there. Which "QVX Japanese" library each layout holds beside the program and in
+// that folder, and which of them loads.
+enum class Copy { None, Real, WrongKey };
+
+struct LibraryLayout
+{
+    const char* name;
+    Copy besideProgram;
+    Copy installed;
+    bool loadsJapanese;
+    std::optional<LanguageProblem> told;
+};
+
+void PrintTo(const LibraryLayout& layout, std::ostream* out)
+{
+    *out << layout.name;
+}
+
+class LanguageLibraryLayout : public LanguageLoaderTest, public testing::WithParamInterface<LibraryLayout>
+{
+protected:
+    // Copies that library into `folder`, made on the way.
+    static bool Place(Copy copy, const QString& folder)
+    {
+        if (copy == Copy::None) {
+            return true;
+        }
+        const QString source = copy == Copy::Real ? ProgramFolder() : QStringLiteral(FAKE_LANGUAGE_FOLDER);
+        const QString name = LanguageLibraryFileName(6);
+        return QDir().mkpath(folder) && QFile::copy(QDir(source).filePath(name), QDir(folder).filePath(name));
+    }
+};
+
+TEST_P(LanguageLibraryLayout, FindsTheLibraryBesideTheProgramFirst)
+{
+    const LibraryLayout& layout = GetParam();
+    QTemporaryDir tree;
+    const QString program = tree.filePath("bin");
+    const QString installed = QDir::cleanPath(QDir(program).filePath(INSTALLED_LANGUAGE_FOLDER));
+    ASSERT_TRUE(QDir().mkpath(program));
+    ASSERT_TRUE(Place(layout.besideProgram, program));
+    ASSERT_TRUE(Place(layout.installed, installed));
+
+    const bool fromInstalled = layout.besideProgram == Copy::None && layout.installed != Copy::None;
+    EXPECT_EQ(LanguageLibraryPath(program, LanguageLibraryFileName(6)),
+              QDir(fromInstalled ? installed : program).filePath(LanguageLibraryFileName(6)));
+    const LoadedLanguage loaded = Load({6, true}, program);
+    EXPECT_EQ(loaded.library != nullptr, layout.loadsJapanese);
+    EXPECT_EQ(loaded.language, layout.loadsJapanese ? 6 : 0);
+    ASSERT_EQ(told.size(), layout.told ? 1u : 0u);
+    if (layout.told) {
+        EXPECT_EQ(told[0].problem, *layout.told);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts,
+    LanguageLibraryLayout,
+    testing::Values(LibraryLayout {"only_installed", Copy::None, Copy::Real, true, std::nullopt},
+                    LibraryLayout {"only_beside", Copy::Real, Copy::None, true, std::nullopt},
+                    LibraryLayout {"beside_wins", Copy::WrongKey, Copy::Real, false, LanguageProblem::WrongLibrary},
+                    LibraryLayout {"neither", Copy::None, Copy::None, false, LanguageProblem::LibraryMissing}),
+    [](const testing::TestParamInfo<LibraryLayout>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -8,10 +8,12 @@
 #include "app/settings/Settings.h"
 #include "app/settings/SettingsMessages.h"
 #include "app/settings/SettingsStores.h"
+#include "app/shell/CMainFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -229,6 +231,29 @@ TEST_F(DialogsTest, AboutBoxClosesOnlyWithOk)
     ok->click();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+TEST_F(DialogsTest, AboutBoxAndWindowShowTheIconTheDesktopGets)
+{
+    // The pictures installed into the icon theme, rendered from the same drawing (compared as the
+    // window system holds them, with the colours premultiplied).
+    const auto installed = [](int size) {
+        return QImage(QStringLiteral(THERMREPORT_BINARY_DIR "/icons/%1/thermreport.png").arg(size))
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    CSplashDlg about;
+    const QList<QLabel*> labels = about.findChildren<QLabel*>();
+    const auto icon =
+        std::find_if(labels.begin(), labels.end(), [](QLabel* label) { return !label->pixmap().isNull(); });
+    ASSERT_NE(icon, labels.end());
+    ASSERT_FALSE(installed(64).isNull());
+    EXPECT_EQ((*icon)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), installed(64));
+
+    const QIcon window = Start().MainFrame()->windowIcon();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(window.availableSizes().contains(QSize(size, size))) << size;
+    }
+    EXPECT_EQ(window.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), installed(16));
 }
 
 } // namespace

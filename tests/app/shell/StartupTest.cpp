@@ -6,6 +6,7 @@
 #include "app/shell/CQvxReportWriterView.h"
 #include "app/shell/MainMenu.h"
 #include "app/strings/StringSource.h"
+#include "pages/ImageSelectDlg.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -135,6 +136,33 @@ TEST_F(StartupTest, MissingProjectArgumentIsToldAndLeavesAnUntitledProject)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Error reading QVR file\n" + path);
     EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(StartupTest, SnapshotArgumentBecomesTheFirstInspectionOfANewProject)
+{
+    // The file manager opens a snapshot with the program, as it opens a project.
+    const QString snapshot = QStringLiteral(THERMREPORT_SOURCE_DIR "/examples/panel-breaker.qvx");
+    CQvxReportWriterApp& started = Start(snapshot);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(started.MainFrame()->windowTitle(), "VORNEX Brenmor Report Writer - Untitled");
+    EXPECT_TRUE(started.Document()->documentPath().isEmpty());
+    const auto* imageSelect = qobject_cast<ImageSelectDlg*>(started.MainFrame()->GetPage(1));
+    ASSERT_NE(imageSelect, nullptr);
+    ASSERT_EQ(imageSelect->RowCount(), 1);
+    EXPECT_EQ(imageSelect->RowSelection(0)->snapshotPath, snapshot);
+    EXPECT_EQ(started.MainFrame()->View()->Sheet()->currentWidget(), imageSelect);
+
+    // A file that only looks like a snapshot is told and leaves the project empty.
+    const QString broken = folder.filePath("broken.qvx");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("QVX\0truncated");
+    file.close();
+    app.reset();
+    shown.clear();
+    CQvxReportWriterApp& again = Start(broken);
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(qobject_cast<ImageSelectDlg*>(again.MainFrame()->GetPage(1))->RowCount(), 0);
 }
 
 TEST_F(StartupTest, JapaneseLibraryGivesTextsAndMenu)
