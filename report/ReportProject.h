@@ -3,6 +3,7 @@
 #include "DetailsList.h"
 #include "InspectionSelection.h"
 #include "ReportTitle.h"
+#include "SeverityCriteria.h"
 
 #include <QDateTime>
 
@@ -16,6 +17,11 @@ class ReportProject
 {
 public:
     ReportTitle title;
+    // The table the findings are graded by; a project that states none grades nothing.
+    std::optional<SeverityCriteria> severityCriteria;
+
+    // The criteria the findings are graded by: None when the project states none.
+    SeverityCriteria Criteria() const { return severityCriteria.value_or(SeverityCriteria {}); }
 
     // A project from separately read lists; nothing when their lengths differ.
     static std::optional<ReportProject>

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "SeverityCriteria.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <optional>
+
+// The severity criteria as the project file's extension block stores them (tag 5), and as the
+// settings keep the last choice: uint32 kind (0 none, 1 similar components, 2 over ambient,
+// 3 custom); for kinds 1 to 3 the whole table follows, so that the project describes itself:
+// uint32 class count, then per class float32 upper bound in kelvin (+infinity for the last),
+// text name, text action, uint32 suggested priority. Little-endian; a text is a uint32 byte
+// length and that many bytes of UTF-8.
+
+// The criteria `payload` holds, or nothing when it is cut short, runs on after the table, or holds
+// a kind or a table that cannot grade (CheckCriteria).
+std::optional<SeverityCriteria> ReadSeverityEntry(QByteArrayView payload);
+
+// The payload of `criteria`.
+QByteArray WriteSeverityEntry(const SeverityCriteria& criteria);
