@@ -6,6 +6,7 @@
 #include "Picture.h"
 #include "PrintfText.h"
 #include "ReportDate.h"
+#include "SeverityLines.h"
 #include "TextPlacement.h"
 #include "VisualImageQueue.h"
 
@@ -15,6 +16,8 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
 
 using PageGeometry::Edges;
 
@@ -226,5 +229,7 @@ void ReportLayout::DrawSummaryPage(QPainter& painter, int summaryPage)
     for (int row = 0; row < SummaryRowsPerPage && first + row < inspections; ++row) {
         DrawSummaryRow(painter, SummaryFirstRow + row * SummaryRowHeight, first + row);
     }
+    const int rowsHere = std::clamp(inspections - first, 0, SummaryRowsPerPage);
+    DrawCriteriaLine(painter, SummaryFirstRow + rowsHere * SummaryRowHeight, project.Criteria());
     DrawFooter(painter);
 }
