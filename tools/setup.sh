@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-noto-cjk
     poppler-utils xvfb xauth
+    python3
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "app/strings/StringSource.h"
 #include "output/CursorChoices.h"
 #include "output/PrintReport.h"
+#include "output/TrackingTable.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFileIO.h"
 #include "snapshot/ByteView.h"
@@ -31,6 +32,7 @@ constexpr int Usage = 64;
 struct ReportRequest
 {
     bool pdf = false;
+    bool csv = false;
     QString outputPath;
     QString projectPath;
     std::optional<TemperatureUnit> unit;
@@ -64,13 +66,14 @@ RequestParse ParseReportRequest(const QStringList& arguments)
 {
     ReportRequest request;
     request.pdf = arguments.first() == QLatin1String("--pdf");
+    request.csv = arguments.first() == QLatin1String("--export-csv");
     const CommandArguments split = SplitCommandArguments(arguments);
     if (!split.error.isEmpty()) {
         return Failure(split.error);
     }
     const QStringList& files = split.files;
     for (const auto& [argument, value] : split.options) {
-        if (request.pdf && argument == QLatin1String("--unit") && !request.unit) {
+        if ((request.pdf || request.csv) && argument == QLatin1String("--unit") && !request.unit) {
             request.unit = UnitNamed(value);
             if (!request.unit) {
                 return Failure(QStringLiteral("unknown unit \"%1\" (use c, f or k)").arg(value));
@@ -88,7 +91,7 @@ RequestParse ParseReportRequest(const QStringList& arguments)
         return Failure(QStringLiteral("--pdf needs an output file and a project file"));
     }
     if (!request.pdf && files.size() != 1) {
-        return Failure(QStringLiteral("--export-json needs one project file"));
+        return Failure(QStringLiteral("%1 needs one project file").arg(arguments.first()));
     }
     request.outputPath = request.pdf ? files[0] : QString();
     request.projectPath = files.last();
@@ -192,7 +195,8 @@ ReportCommandOutcome WritePdf(const ReportRequest& request, ReportProject projec
 bool IsReportCommand(const QStringList& arguments)
 {
     return !arguments.isEmpty() &&
-        (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json"));
+        (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json") ||
+         arguments.first() == QLatin1String("--export-csv"));
 }
 
 ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output)
@@ -209,6 +213,13 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
     if (request.pdf) {
         return WritePdf(request, std::move(read.project), output);
     }
+    if (request.csv) {
+        const TemperatureUnit unit = request.unit.value_or(TemperatureUnitFromSetting(unsigned(GetTempUnit())));
+        if (output.write(TrackingTableCsv(read.project, unit)) < 0) {
+            return {FileProblem, QStringLiteral("cannot write to standard output")};
+        }
+        return {Done, {}};
+    }
     const QJsonDocument json(ProjectToJson(read.project, StoredVersion(request.projectPath)));
     if (output.write(json.toJson(QJsonDocument::Indented)) < 0) {
         return {FileProblem, QStringLiteral("cannot write to standard output")};
@@ -220,7 +231,10 @@ QString ReportUsageText()
 {
     return QStringLiteral("  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
                           "                                                  the project's report as a PDF file\n"
-                          "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n");
+                          "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
+                          "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
+                          "                                                  the tracking table, one CSV row per "
+                          "inspection\n");
 }
 
 int RunReportCommandLine(const QStringList& arguments)

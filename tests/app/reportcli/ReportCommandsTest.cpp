@@ -111,6 +111,30 @@ TEST_F(ReportCommands, UnitAndTemplateComeFromTheSettingsUnlessGiven)
     EXPECT_FALSE(text.contains(QStringLiteral("°F")));
 }
 
+// The tracking table goes to the output in the settings' unit unless one is given. A snapshot that
+// cannot be read is no failure: its temperatures stay empty, as the table of the window has them.
+TEST_F(ReportCommands, ExportCsvPrintsTheTrackingTable)
+{
+    ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
+    ReportCommandOutcome outcome = Run({QStringLiteral("--export-csv"), projectPath});
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    QList<QByteArray> lines = printed.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("No.,Inspection Name,Location,"));
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Cursor 1 (°F)").toUtf8()));
+    EXPECT_TRUE(lines[1].startsWith("1,Pump,,,,"));
+    EXPECT_TRUE(lines[1].endsWith('\r'));
+    EXPECT_TRUE(lines[2].isEmpty());
+
+    QFile::remove(snapshotPath);
+    outcome = Run({QStringLiteral("--export-csv"), QStringLiteral("--unit"), QStringLiteral("k"), projectPath});
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    lines = printed.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].contains(",Cursor 1 (K),Cursor 2 (K),Difference (K),"));
+    EXPECT_TRUE(lines[1].startsWith("1,Pump,,,,,,,,"));
+}
+
 struct FailureCase
 {
     const char* name;
@@ -208,6 +232,38 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const QString& pdf, const QString& project, const QTemporaryDir&) {
                          return QStringList {QStringLiteral("--pdf"), pdf, project, QStringLiteral("--template=x")};
                      }},
+        FailureCase {
+            "csvMissingProject",
+            2,
+            "none.QVR: cannot open",
+            [](const QString&, const QString&, const QTemporaryDir& folder) {
+                return QStringList {QStringLiteral("--export-csv"), folder.filePath(QStringLiteral("none.QVR"))};
+            }},
+        FailureCase {
+            "csvUnreadableProject",
+            2,
+            "junk.QVR: Error reading QVR file",
+            [](const QString&, const QString&, const QTemporaryDir& folder) {
+                return QStringList {QStringLiteral("--export-csv"), folder.filePath(QStringLiteral("junk.QVR"))};
+            }},
+        FailureCase {"csvNoProjectGiven",
+                     64,
+                     "--export-csv needs one project file",
+                     [](const QString&, const QString&, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--export-csv")};
+                     }},
+        FailureCase {"csvUnknownUnit",
+                     64,
+                     "unknown unit",
+                     [](const QString&, const QString& project, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--export-csv"), project, QStringLiteral("--unit=x")};
+                     }},
+        FailureCase {"templateForCsv",
+                     64,
+                     "unexpected option --template",
+                     [](const QString&, const QString& project, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--export-csv"), project, QStringLiteral("--template=x")};
+                     }},
         FailureCase {"unitForJson",
                      64,
                      "unexpected option --unit",
@@ -221,6 +277,7 @@ TEST(ReportCommandNames, OnlyTheReportModes)
 {
     EXPECT_TRUE(IsReportCommand({QStringLiteral("--pdf")}));
     EXPECT_TRUE(IsReportCommand({QStringLiteral("--export-json"), QStringLiteral("x")}));
+    EXPECT_TRUE(IsReportCommand({QStringLiteral("--export-csv"), QStringLiteral("x")}));
     EXPECT_FALSE(IsReportCommand({QStringLiteral("--info"), QStringLiteral("--pdf")}));
     EXPECT_FALSE(IsReportCommand({}));
 }
