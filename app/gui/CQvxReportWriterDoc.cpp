@@ -39,6 +39,16 @@ void CQvxReportWriterDoc::SetModified(bool changed)
     }
 }
 
+void CQvxReportWriterDoc::ChangeCriteria(const SeverityCriteria& chosen)
+{
+    if (chosen == Criteria()) {
+        return;
+    }
+    project.severityCriteria = chosen;
+    SetModified();
+    emit CriteriaChanged();
+}
+
 void CQvxReportWriterDoc::New()
 {
     project = NewReportProject(QDateTime::currentDateTime());

@@ -32,6 +32,12 @@ public:
     bool IsModified() const { return modified; }
     void SetModified(bool changed = true);
 
+    // The severity criteria the open project grades its findings by: None when it states none.
+    SeverityCriteria Criteria() const { return project.Criteria(); }
+    // The user's choice of criteria: from now on the project states it and is modified. Choosing
+    // what is in use does nothing.
+    void ChangeCriteria(const SeverityCriteria& chosen);
+
     // The parent of the file dialogs; none by default.
     void SetDialogParent(QWidget* parent) { dialogParent = parent; }
 
@@ -54,6 +60,8 @@ signals:
     void ProjectReplaced();
     // A save is about to write the project: the pages take their control values into it now.
     void GatherForSaving();
+    // The open project grades by other criteria: the pages show its findings graded afresh.
+    void CriteriaChanged();
 
 private:
     bool SaveTo(const QString& filePath);

@@ -7,6 +7,7 @@ namespace {
 constexpr const char* LanguageName = "Language";
 constexpr const char* TemplateName = "Template";
 constexpr const char* TempUnitName = "TempUnit";
+constexpr const char* SeverityCriteriaName = "SeverityCriteria";
 
 QString ProfileKey(const char* name)
 {
@@ -20,7 +21,7 @@ int ReadInteger(const QSettings& store, const QString& key, int absent)
     return ok ? value : absent;
 }
 
-SettingWrite WriteInteger(QSettings& store, const QString& key, int value)
+SettingWrite WriteValue(QSettings& store, const QString& key, const QVariant& value)
 {
     if (!store.isWritable()) {
         return SettingWrite::KeyUnavailable;
@@ -39,7 +40,7 @@ int GetLanguageSetting()
 
 SettingWrite WriteLanguageSetting(int language)
 {
-    return WriteInteger(*OpenFrameworkProfile(), ProfileKey(LanguageName), language);
+    return WriteValue(*OpenFrameworkProfile(), ProfileKey(LanguageName), language);
 }
 
 int GetTemplate()
@@ -49,7 +50,7 @@ int GetTemplate()
 
 SettingWrite WriteTemplate(int reportTemplate)
 {
-    return WriteInteger(*OpenFrameworkProfile(), ProfileKey(TemplateName), reportTemplate);
+    return WriteValue(*OpenFrameworkProfile(), ProfileKey(TemplateName), reportTemplate);
 }
 
 int GetTempUnit()
@@ -67,5 +68,15 @@ int GetTempUnit()
 
 SettingWrite WriteTempUnit(int unit)
 {
-    return WriteInteger(*OpenProgramKey(), QLatin1String(TempUnitName), unit);
+    return WriteValue(*OpenProgramKey(), QLatin1String(TempUnitName), unit);
+}
+
+QByteArray GetSeverityCriteriaSetting()
+{
+    return OpenProgramKey()->value(QLatin1String(SeverityCriteriaName)).toByteArray();
+}
+
+SettingWrite WriteSeverityCriteriaSetting(const QByteArray& criteria)
+{
+    return WriteValue(*OpenProgramKey(), QLatin1String(SeverityCriteriaName), criteria);
 }

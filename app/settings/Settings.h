@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 // The program's per-user settings: language, report template and temperature unit. They are read
 // afresh on every call; nothing is cached, so a change made in one place is seen everywhere.
 
@@ -21,3 +23,8 @@ SettingWrite WriteTemplate(int reportTemplate);
 // value reads as 0; a value above 2 reads as 1.
 int GetTempUnit();
 SettingWrite WriteTempUnit(int unit);
+
+// The "SeverityCriteria" value of the program key: the severity criteria last chosen, which new
+// projects take, in the bytes the project file stores them in. Empty when never chosen.
+QByteArray GetSeverityCriteriaSetting();
+SettingWrite WriteSeverityCriteriaSetting(const QByteArray& criteria);

@@ -27,6 +27,11 @@ bool SetTemplate(int reportTemplate)
     return ToldIfFailed(WriteTemplate(reportTemplate));
 }
 
+bool SetSeverityCriteriaSetting(const QByteArray& criteria)
+{
+    return ToldIfFailed(WriteSeverityCriteriaSetting(criteria));
+}
+
 bool SetTempUnit(int unit)
 {
     switch (WriteTempUnit(unit)) {

@@ -2,15 +2,19 @@
 
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/ProgramIcon.h"
+#include "app/dialogs/TrackingTableExport.h"
 #include "app/dialogs/cLanguageDlg.h"
+#include "app/dialogs/cSeverityCriteriaDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
+#include "app/settings/Settings.h"
 #include "app/shell/CQvxReportWriterView.h"
 #include "app/shell/MainMenu.h"
 #include "app/shell/MainWindowPlacement.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "output/ReportOptions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,6 +70,7 @@ void CMainFrame::ConnectCommands()
     });
     on(CommandId::FileSave, [this] { document->Save(); });
     on(CommandId::FileSaveAs, [this] { document->SaveAs(); });
+    on(CommandId::ExportTrackingTable, [this] { ExportTrackingTable(*document, PageUnit(), this); });
     on(CommandId::AppExit, [this] { close(); });
     on(CommandId::Language, [this] {
         cLanguageDlg dialog(StringSource().language, this);
@@ -75,10 +80,16 @@ void CMainFrame::ConnectCommands()
         cTemplateDlg dialog(this);
         dialog.exec();
     });
+    on(CommandId::SeverityCriteria, [this] { ChooseSeverityCriteria(*document, PageUnit(), this); });
     on(CommandId::AppAbout, [this] {
         CSplashDlg dialog(this);
         dialog.exec();
     });
+}
+
+TemperatureUnit CMainFrame::PageUnit() const
+{
+    return TemperatureUnitFromSetting(unsigned(GetTempUnit()));
 }
 
 QWidget* CMainFrame::GetPage(int index) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lang/QvxLanguageLibrary.h"
+#include "snapshot/TemperatureUnit.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -43,6 +44,8 @@ protected:
 
 private:
     void ConnectCommands();
+    // The unit the Inspection Data page shows temperatures in.
+    TemperatureUnit PageUnit() const;
 
     CQvxReportWriterDoc* document;
     CQvxReportWriterView* view;

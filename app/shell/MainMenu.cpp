@@ -15,10 +15,13 @@ constexpr QvxMenuItem EnglishMenu[] = {
     {1, CommandId::FileSave, "&Save"},
     {1, CommandId::FileSaveAs, "Save &As..."},
     {1, 0, nullptr},
+    {1, CommandId::ExportTrackingTable, "Export Trac&king Table..."},
+    {1, 0, nullptr},
     {1, CommandId::AppExit, "E&xit"},
     {0, 0, "&Tools"},
     {1, CommandId::Language, "&Language..."},
     {1, CommandId::Template, "&Template..."},
+    {1, CommandId::SeverityCriteria, "&Severity Criteria..."},
     {0, 0, "&Help"},
     {1, CommandId::AppAbout, "&About Brenmor Report Writer..."},
 };

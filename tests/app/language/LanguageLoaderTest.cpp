@@ -109,10 +109,13 @@ TEST_F(LanguageLoaderTest, JapaneseMenuKeepsTheCommandIds)
         {2102, "保存"},
         {2103, "名前をつけて保存"},
         {0, "-"},
+        {2170, "追跡表のエクスポート..."},
+        {0, "-"},
         {57665, "閉じる"},
         {0, "ツール"},
         {32799, "言語"},
         {32774, "テンプレート"},
+        {2171, "重大度の基準..."},
         {0, "ヘルプ"},
         {57664, "Brenmor Report Writer のバージョン情報..."}};
     EXPECT_EQ(rows, expected);

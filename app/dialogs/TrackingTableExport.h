@@ -1,0 +1,12 @@
+#pragma once
+
+#include "snapshot/TemperatureUnit.h"
+
+class CQvxReportWriterDoc;
+class QWidget;
+
+// "Export Tracking Table...": asks for a CSV file name and writes the open project's tracking
+// table there, temperatures in `unit`. Tells the user when there are no inspections or the file
+// could not be written; an existing file is replaced only by a complete table. Returns whether
+// the table was written.
+bool ExportTrackingTable(CQvxReportWriterDoc& document, TemperatureUnit unit, QWidget* parent);
