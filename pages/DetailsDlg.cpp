@@ -33,6 +33,7 @@ DetailsDlg::DetailsDlg(CQvxReportWriterDoc* document, QWidget* parent)
     ConnectControls();
     connect(document, &CQvxReportWriterDoc::ProjectReplaced, this, &DetailsDlg::OnProjectReplaced);
     connect(document, &CQvxReportWriterDoc::GatherForSaving, this, &DetailsDlg::StoreInspection);
+    connect(document, &CQvxReportWriterDoc::CriteriaChanged, this, &DetailsDlg::ShowSeverity);
     UpdatePositionText();
 }
 

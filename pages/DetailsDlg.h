@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CQvxReportWriterDoc;
 class ImageArea;
@@ -61,6 +62,8 @@ public:
     void UndoStroke();
     void ClearStrokes();
     void SetUnit(int unit);
+    // "Use": the repair priority becomes the one the shown finding's severity class suggests.
+    void UseSuggestedPriority();
 
     quint32 PenColour() const { return penColour; }
     bool Buildings() const { return reportTemplate == 1; }
@@ -118,6 +121,10 @@ private:
     void ShowMeasurements();
     void OnCursorChanged();
     void ShowCursorTemperature(QComboBox* list, cColourEdit* field);
+
+    // The severity class of the shown finding (DetailsSeverity.cpp).
+    void BuildSeverityPanel();
+    void ShowSeverity();
 
     // Strokes.
     void TakePenSize();
@@ -190,4 +197,11 @@ private:
     QLineEdit* differenceEdit = nullptr;
     QLineEdit* emissivityEdit = nullptr;
     QLineEdit* reflectedEdit = nullptr;
+
+    QLabel* severityLabel = nullptr;
+    cColourEdit* severityField = nullptr;
+    QPushButton* useButton = nullptr;
+    QLabel* severityAction = nullptr;
+    std::optional<int> suggestedPriority; // of the class shown, while one is
+    bool buildingFieldsLowered = false;
 };

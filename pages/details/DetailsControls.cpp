@@ -75,6 +75,7 @@ void DetailsDlg::BuildControls()
     BuildDateRows();
     BuildMeasurementPanel();
     BuildBuildingFields();
+    BuildSeverityPanel();
     ShowTemplate();
 }
 

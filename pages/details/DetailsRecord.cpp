@@ -155,6 +155,7 @@ void DetailsDlg::ResetPage()
     imageArea->SetPictures({}, {});
     imageArea->SetStrokes({});
     imageArea->SetShown(false);
+    ShowSeverity();
 }
 
 void DetailsDlg::LoadShownPictures()
@@ -202,6 +203,7 @@ void DetailsDlg::EmptyControls()
     materialList->setCurrentIndex(0);
     cursorListA->clear();
     cursorListB->clear();
+    ShowSeverity();
 }
 
 void DetailsDlg::PutRecordTexts(const InspectionDetails& record)
