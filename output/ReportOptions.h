@@ -1,17 +1,12 @@
 #pragma once
 
+#include "report/ReportTemplate.h"
 #include "snapshot/TemperatureUnit.h"
 
-// The two report templates, numbered as the settings store them.
-enum class ReportTemplate { Maintenance = 0, Buildings = 1 };
-
+// What a report is printed with: the project's template and temperature unit, or the ones a
+// caller chose instead.
 struct ReportOptions
 {
     ReportTemplate reportTemplate = ReportTemplate::Maintenance;
     TemperatureUnit unit = TemperatureUnit::Celsius;
 };
-
-// Any stored value other than 1 is the Maintenance template.
-ReportTemplate ReportTemplateFromSetting(int value);
-// Celsius, Fahrenheit or Kelvin for 0, 1, 2; anything else reads as Fahrenheit like the setting.
-TemperatureUnit TemperatureUnitFromSetting(unsigned value);

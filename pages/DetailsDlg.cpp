@@ -25,21 +25,28 @@ DetailsDlg::DetailsDlg(CQvxReportWriterDoc* document, QWidget* parent)
     : QWidget(parent)
     , document(document)
     , caption(LoadAppString(StringId::InspectionData))
-    , reportTemplate(GetTemplate() == 1 ? 1 : 0)
-    , unit(GetTempUnit())
 {
     setObjectName(QStringLiteral("DetailsDlg"));
     BuildControls();
     ConnectControls();
     connect(document, &CQvxReportWriterDoc::ProjectReplaced, this, &DetailsDlg::OnProjectReplaced);
     connect(document, &CQvxReportWriterDoc::GatherForSaving, this, &DetailsDlg::StoreInspection);
+    connect(document, &CQvxReportWriterDoc::ReportOptionsChanging, this, &DetailsDlg::StoreInspection);
+    connect(document, &CQvxReportWriterDoc::ReportOptionsChanged, this, &DetailsDlg::ShowReportOptions);
     connect(document, &CQvxReportWriterDoc::CriteriaChanged, this, &DetailsDlg::ShowSeverity);
     UpdatePositionText();
 }
 
-DetailsDlg::~DetailsDlg()
+DetailsDlg::~DetailsDlg() = default;
+
+bool DetailsDlg::Buildings() const
 {
-    SetTempUnit(unit);
+    return document->Template() == ReportTemplate::Buildings;
+}
+
+int DetailsDlg::UnitCode() const
+{
+    return int(document->Unit());
 }
 
 void DetailsDlg::ConnectControls()
@@ -134,6 +141,7 @@ void DetailsDlg::ShowFirstAfterLoad()
 void DetailsDlg::OnProjectReplaced()
 {
     controlsShowRecord = false;
+    ShowReportOptions();
     // A project without a file is a new one.
     if (document->documentPath().isEmpty()) {
         ResetPage();
@@ -174,11 +182,11 @@ void DetailsDlg::ChangePenColour()
 
 void DetailsDlg::SetUnit(int chosen)
 {
-    unit = chosen;
-    if (unitList->currentIndex() != chosen) {
-        unitList->setCurrentIndex(chosen);
+    if (chosen != GetTempUnit()) {
+        SetTempUnit(chosen);
     }
-    UpdateUnitLabels();
+    // Shows the converted typed values and the new unit labels.
+    document->ChangeUnit(TemperatureUnitFromSetting(unsigned(chosen)));
     if (!ShownRecord()) {
         return;
     }

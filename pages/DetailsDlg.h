@@ -37,7 +37,6 @@ class DetailsDlg : public QWidget
 
 public:
     explicit DetailsDlg(CQvxReportWriterDoc* document, QWidget* parent = nullptr);
-    // The temperature unit becomes the setting of the next run.
     ~DetailsDlg() override;
 
     // The tab caption, from the string table in the language in use.
@@ -61,12 +60,15 @@ public:
     void ChangePenColour();
     void UndoStroke();
     void ClearStrokes();
+    // The user's choice in "Temperature Units": the project's unit from now on (its typed values
+    // converted) and the unit of new projects.
     void SetUnit(int unit);
     // "Use": the repair priority becomes the one the shown finding's severity class suggests.
     void UseSuggestedPriority();
 
     quint32 PenColour() const { return penColour; }
-    bool Buildings() const { return reportTemplate == 1; }
+    // The open project's template.
+    bool Buildings() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -100,6 +102,7 @@ private:
     void NoteUserEdit();
     void ShowTemplate();
     void UpdateUnitLabels();
+    void ShowReportOptions();
 
     // The project's records (DetailsRecord.cpp).
     ReportProject& Project() const;
@@ -119,6 +122,8 @@ private:
     bool LoadShownSnapshot();
     void FillCursorLists(const InspectionDetails& record);
     void ShowMeasurements();
+    // The open project's unit, numbered as the settings store it.
+    int UnitCode() const;
     void OnCursorChanged();
     void ShowCursorTemperature(QComboBox* list, cColourEdit* field);
 
@@ -134,8 +139,6 @@ private:
 
     CQvxReportWriterDoc* document;
     QString caption;
-    int reportTemplate;
-    int unit;
     int penSize = 2;
     quint32 penColour = 0x00FF00;
     StrokeTracker strokeTracker;

@@ -1,6 +1,7 @@
 #include "ProjectFile.h"
 
 #include "ArchiveString.h"
+#include "ProjectExtensions.h"
 
 #include <QIODevice>
 
@@ -84,6 +85,9 @@ public:
         return count <= in.Remaining() / smallestEntry;
     }
 
+    // Everything after the last record.
+    QByteArrayView Rest() { return *in.Take(in.Remaining()); }
+
 private:
     ByteCursor in;
 };
@@ -101,6 +105,7 @@ public:
         out.Write<quint64>(std::bit_cast<quint64>(date.value));
     }
     void WriteCount(size_t count) { out.Write<qint32>(qint32(count)); }
+    void Append(QByteArrayView bytes) { out.Append(bytes); }
 
     const QByteArray& Bytes() const { return out.Bytes(); }
 
@@ -262,6 +267,9 @@ ProjectReadResult SerializeProject(QByteArrayView bytes)
     if (!project) {
         return Failure(ProjectReadError::CountMismatch);
     }
+    if (!ReadProjectExtensions(in.Rest(), *project)) {
+        return Failure(ProjectReadError::Malformed);
+    }
     return {ProjectReadError::None, std::move(*project)};
 }
 
@@ -278,6 +286,7 @@ QByteArray SerializeProject(const ReportProject& project)
     for (const InspectionDetails& details : project.Details().Records()) {
         WriteDetails(out, details);
     }
+    out.Append(WriteProjectExtensions(project));
     return out.Bytes();
 }
 

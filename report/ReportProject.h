@@ -2,8 +2,11 @@
 
 #include "DetailsList.h"
 #include "InspectionSelection.h"
+#include "ReportTemplate.h"
 #include "ReportTitle.h"
 #include "SeverityCriteria.h"
+
+#include "snapshot/TemperatureUnit.h"
 
 #include <QDateTime>
 
@@ -17,6 +20,11 @@ class ReportProject
 {
 public:
     ReportTitle title;
+    // The template and temperature unit the project is shown and printed in; typed temperatures
+    // and wind speeds are in that unit. A file from before projects carried them states neither,
+    // and its user's settings apply.
+    std::optional<ReportTemplate> reportTemplate;
+    std::optional<TemperatureUnit> unit;
     // The table the findings are graded by; a project that states none grades nothing.
     std::optional<SeverityCriteria> severityCriteria;
 

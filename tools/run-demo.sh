@@ -27,10 +27,14 @@ for snapshot in "${snapshots[@]}"; do
 done
 echo "The pictures are in $(pwd)/build/demo/ (the matching photos are in examples/)."
 
-# The demo report: a project over the examples, with paths for this checkout, printed to PDF.
+# The demo reports: a plant survey and a building survey over the examples, with paths for this
+# checkout, printed to PDF.
 build/release/bin/thermreport-demoproject examples build/demo/demo.QVR >/dev/null
+build/release/bin/thermreport-demoproject --buildings examples build/demo/demo-buildings.QVR >/dev/null
 report=$("$program" --pdf build/demo/demo-report.pdf build/demo/demo.QVR)
 echo "== demo report: $report ($(pdfinfo "$report" | awk '/^Pages:/ {print $2}') pages)"
+report=$("$program" --pdf build/demo/demo-buildings-report.pdf build/demo/demo-buildings.QVR)
+echo "== building demo report: $report ($(pdfinfo "$report" | awk '/^Pages:/ {print $2}') pages)"
 if [ -n "${DISPLAY:-}" ]; then
     echo "== opening the program on the demo project"
     "$program" build/demo/demo.QVR

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-noto-cjk
+    qt6-translations-l10n
     poppler-utils xvfb xauth
     python3
 )

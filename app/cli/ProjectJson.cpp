@@ -6,6 +6,30 @@
 
 namespace {
 
+QJsonValue TemplateToJson(std::optional<ReportTemplate> reportTemplate)
+{
+    if (!reportTemplate) {
+        return {};
+    }
+    return *reportTemplate == ReportTemplate::Buildings ? QStringLiteral("buildings") : QStringLiteral("maintenance");
+}
+
+QJsonValue UnitToJson(std::optional<TemperatureUnit> unit)
+{
+    if (!unit) {
+        return {};
+    }
+    switch (*unit) {
+    case TemperatureUnit::Fahrenheit:
+        return QStringLiteral("F");
+    case TemperatureUnit::Kelvin:
+        return QStringLiteral("K");
+    case TemperatureUnit::Celsius:
+        break;
+    }
+    return QStringLiteral("C");
+}
+
 QJsonObject DateToJson(const OleDate& date)
 {
     const QDateTime local = DateTimeFromOleDate(date);
@@ -82,6 +106,10 @@ QJsonObject ProjectToJson(const ReportProject& project, double version)
     for (const InspectionDetails& record : project.Details().Records()) {
         details.append(DetailsToJson(record));
     }
-    return {
-        {"version", version}, {"title", TitleToJson(project.title)}, {"selections", selections}, {"details", details}};
+    return {{"version", version},
+            {"template", TemplateToJson(project.reportTemplate)},
+            {"unit", UnitToJson(project.unit)},
+            {"title", TitleToJson(project.title)},
+            {"selections", selections},
+            {"details", details}};
 }

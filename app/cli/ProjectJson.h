@@ -5,7 +5,8 @@
 class ReportProject;
 
 // The whole project as one JSON object, for feeding inspection data into other systems:
-// "version" (as read from the file), "title", "selections" and "details", every field under
+// "version" (as read from the file), "template" ("maintenance" or "buildings"), "unit" ("C", "F"
+// or "K"; null when the project states none), "title", "selections" and "details", every field under
 // its own name. Dates are {"status", "value", "iso"}, "iso" being the local date and time to
 // the second, or null when the date is not valid.
 QJsonObject ProjectToJson(const ReportProject& project, double version);

@@ -177,9 +177,10 @@ ReportCommandOutcome WritePdf(const ReportRequest& request, ReportProject projec
         return Failed(problem->path, ProblemText(*problem));
     }
     FillUnsetCursorChoices(project);
+    // Given options win over what the project states; the settings stand in for an old file.
     ReportOptions options;
-    options.unit = request.unit.value_or(TemperatureUnitFromSetting(unsigned(GetTempUnit())));
-    options.reportTemplate = request.reportTemplate.value_or(ReportTemplateFromSetting(GetTemplate()));
+    options.unit = request.unit.value_or(project.unit.value_or(TempUnitSetting()));
+    options.reportTemplate = request.reportTemplate.value_or(project.reportTemplate.value_or(TemplateSetting()));
 
     const QFileInfo target(request.outputPath);
     CommandLineNotifications notifications;
@@ -214,13 +215,18 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
         return WritePdf(request, std::move(read.project), output);
     }
     if (request.csv) {
-        const TemperatureUnit unit = request.unit.value_or(TemperatureUnitFromSetting(unsigned(GetTempUnit())));
+        // The tracking table is in the unit the report would be: the project's, unless one is given.
+        const TemperatureUnit unit = request.unit.value_or(read.project.unit.value_or(TempUnitSetting()));
         if (output.write(TrackingTableCsv(read.project, unit)) < 0) {
             return {FileProblem, QStringLiteral("cannot write to standard output")};
         }
         return {Done, {}};
     }
-    const QJsonDocument json(ProjectToJson(read.project, StoredVersion(request.projectPath)));
+    // What the report would be printed in: an old file that states neither takes the settings.
+    ReportProject& project = read.project;
+    project.reportTemplate = project.reportTemplate.value_or(TemplateSetting());
+    project.unit = project.unit.value_or(TempUnitSetting());
+    const QJsonDocument json(ProjectToJson(project, StoredVersion(request.projectPath)));
     if (output.write(json.toJson(QJsonDocument::Indented)) < 0) {
         return {FileProblem, QStringLiteral("cannot write to standard output")};
     }
@@ -229,12 +235,14 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
 
 QString ReportUsageText()
 {
-    return QStringLiteral("  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
-                          "                                                  the project's report as a PDF file\n"
-                          "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
-                          "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
-                          "                                                  the tracking table, one CSV row per "
-                          "inspection\n");
+    return QStringLiteral(
+        "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
+        "                                                  the project's report as a PDF file, in its\n"
+        "                                                  own unit and template unless they are given\n"
+        "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
+        "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
+        "                                                  the tracking table, one CSV row per inspection,\n"
+        "                                                  in the project's unit unless one is given\n");
 }
 
 int RunReportCommandLine(const QStringList& arguments)

@@ -1,6 +1,5 @@
 #include "app/dialogs/SettingChoiceDlg.h"
 
-#include "app/gui/MessageBox.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 
@@ -9,11 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SettingChoiceDlg::SettingChoiceDlg(
-    const QString& caption, const QStringList& choices, int selected, Setting setting, QWidget* parent)
+SettingChoiceDlg::SettingChoiceDlg(const QString& caption,
+                                   const QStringList& choices,
+                                   int selected,
+                                   std::function<void(int chosen)> apply,
+                                   QWidget* parent)
     : QDialog(parent)
     , list(new QComboBox)
-    , setting(std::move(setting))
+    , apply(std::move(apply))
 {
     setWindowTitle(caption);
     list->setObjectName(QStringLiteral("choiceList"));
@@ -40,9 +42,6 @@ SettingChoiceDlg::SettingChoiceDlg(
 
 void SettingChoiceDlg::accept()
 {
-    const int chosen = std::max(list->currentIndex(), 0);
-    if (chosen != setting.read() && setting.write(chosen)) {
-        MessageBoxId(StringId::RestartToApply, IconInformation, ButtonsOk);
-    }
+    apply(std::max(list->currentIndex(), 0));
     QDialog::accept();
 }

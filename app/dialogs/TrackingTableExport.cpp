@@ -11,7 +11,7 @@
 
 #include <QFileInfo>
 
-bool ExportTrackingTable(CQvxReportWriterDoc& document, TemperatureUnit unit, QWidget* parent)
+bool ExportTrackingTable(CQvxReportWriterDoc& document, QWidget* parent)
 {
     if (document.Project().InspectionCount() == 0) {
         MessageBoxId(StringId::NoReportsSelected, IconExclamation, ButtonsOk);
@@ -28,12 +28,10 @@ bool ExportTrackingTable(CQvxReportWriterDoc& document, TemperatureUnit unit, QW
     if (!chosen) {
         return false;
     }
-    // What the page shows but has not stored yet belongs in the table too.
-    emit document.GatherForSaving();
     TrackingTableSave saved;
     {
         WaitCursor waiting;
-        saved = SaveTrackingTable(chosen->path, document.Project(), unit);
+        saved = SaveTrackingTable(chosen->path, document.Project(), document.Unit());
     }
     if (!saved.ok) {
         const QString detail = saved.reason.isEmpty() ? chosen->path : chosen->path + u'\n' + saved.reason;

@@ -1,5 +1,6 @@
 #include "app/dialogs/cLanguageDlg.h"
 
+#include "app/gui/MessageBox.h"
 #include "app/language/LanguageTable.h"
 #include "app/settings/Settings.h"
 #include "app/settings/SettingsMessages.h"
@@ -20,11 +21,17 @@ QStringList LanguageNames()
 } // namespace
 
 cLanguageDlg::cLanguageDlg(int runningLanguage, QWidget* parent)
-    : SettingChoiceDlg(LoadAppString(StringId::Language),
-                       LanguageNames(),
-                       runningLanguage,
-                       {&GetLanguageSetting, &SetLanguageSetting},
-                       parent)
+    : SettingChoiceDlg(
+          LoadAppString(StringId::Language),
+          LanguageNames(),
+          runningLanguage,
+          [](int chosen) {
+              // The language is loaded once at start-up.
+              if (chosen != GetLanguageSetting() && SetLanguageSetting(chosen)) {
+                  MessageBoxId(StringId::RestartToApply, IconInformation, ButtonsOk);
+              }
+          },
+          parent)
 {
     setObjectName(QStringLiteral("cLanguageDlg"));
 }

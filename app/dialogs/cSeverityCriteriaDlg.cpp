@@ -262,9 +262,9 @@ void cSeverityCriteriaDlg::accept()
     QDialog::accept();
 }
 
-void ChooseSeverityCriteria(CQvxReportWriterDoc& document, TemperatureUnit unit, QWidget* parent)
+void ChooseSeverityCriteria(CQvxReportWriterDoc& document, QWidget* parent)
 {
-    cSeverityCriteriaDlg dialog(document.Criteria(), unit, parent);
+    cSeverityCriteriaDlg dialog(document.Criteria(), document.Unit(), parent);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

@@ -47,6 +47,6 @@ private:
     QLabel* boundaryNote;
 };
 
-// "Severity Criteria..." for the open project: on OK the project grades by the choice, which also
-// becomes the criteria of new projects. `unit` is the one the page shows temperatures in.
-void ChooseSeverityCriteria(CQvxReportWriterDoc& document, TemperatureUnit unit, QWidget* parent);
+// "Severity Criteria..." for the open project, its bounds in the project's unit: on OK the project
+// grades by the choice, which also becomes the criteria of new projects.
+void ChooseSeverityCriteria(CQvxReportWriterDoc& document, QWidget* parent);

@@ -2,12 +2,14 @@
 
 #include "app/dialogs/SettingChoiceDlg.h"
 
-// The report template choice, Maintenance or Buildings, the stored one selected. The pages set up
-// their fields for the template at the next start.
+class CQvxReportWriterDoc;
+
+// The report template choice, Maintenance or Buildings, the open project's selected. OK gives the
+// open project the chosen template at once and makes it the template of new projects.
 class cTemplateDlg : public SettingChoiceDlg
 {
     Q_OBJECT
 
 public:
-    explicit cTemplateDlg(QWidget* parent = nullptr);
+    explicit cTemplateDlg(CQvxReportWriterDoc& document, QWidget* parent = nullptr);
 };

@@ -4,10 +4,12 @@
 #include "MessageBox.h"
 #include "ProjectMessages.h"
 #include "WaitCursor.h"
+#include "app/settings/Settings.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFileIO.h"
+#include "report/TypedUnits.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -17,11 +19,20 @@ namespace {
 const QString ProjectSuffix = QStringLiteral("QVR");
 const QString ProjectFilter = QStringLiteral("QVX Report Files (*.QVR);;All Files (*.*)");
 
+// A new project takes the user's template and unit.
+ReportProject NewProject()
+{
+    ReportProject project = NewReportProject(QDateTime::currentDateTime());
+    project.reportTemplate = TemplateSetting();
+    project.unit = TempUnitSetting();
+    return project;
+}
+
 } // namespace
 
 CQvxReportWriterDoc::CQvxReportWriterDoc(QObject* parent)
     : QObject(parent)
-    , project(NewReportProject(QDateTime::currentDateTime()))
+    , project(NewProject())
     , name(LoadAppString(StringId::Untitled))
 { }
 
@@ -39,6 +50,30 @@ void CQvxReportWriterDoc::SetModified(bool changed)
     }
 }
 
+void CQvxReportWriterDoc::ChangeTemplate(ReportTemplate chosen)
+{
+    if (Template() == chosen) {
+        return;
+    }
+    // The pages store what they show while its fields are still those of the old template.
+    emit ReportOptionsChanging();
+    project.reportTemplate = chosen;
+    SetModified();
+    emit ReportOptionsChanged();
+}
+
+void CQvxReportWriterDoc::ChangeUnit(TemperatureUnit chosen)
+{
+    if (Unit() == chosen) {
+        return;
+    }
+    emit ReportOptionsChanging();
+    ConvertTypedValues(project, Unit(), chosen);
+    project.unit = chosen;
+    SetModified();
+    emit ReportOptionsChanged();
+}
+
 void CQvxReportWriterDoc::ChangeCriteria(const SeverityCriteria& chosen)
 {
     if (chosen == Criteria()) {
@@ -51,7 +86,7 @@ void CQvxReportWriterDoc::ChangeCriteria(const SeverityCriteria& chosen)
 
 void CQvxReportWriterDoc::New()
 {
-    project = NewReportProject(QDateTime::currentDateTime());
+    project = NewProject();
     path.clear();
     SetDocumentName(LoadAppString(StringId::Untitled));
     emit ProjectReplaced();
@@ -116,6 +151,8 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
     }
     project = std::move(loaded.project);
     project.SetCurrentPosition(project.InspectionCount() > 0 ? 1 : 0);
+    fallbackTemplate = TemplateSetting();
+    fallbackUnit = TempUnitSetting();
     const QString openedPath = QFileInfo(filePath).absoluteFilePath();
     path = openedPath;
     SetDocumentName(QFileInfo(filePath).fileName());
@@ -129,6 +166,12 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
 bool CQvxReportWriterDoc::SaveTo(const QString& filePath)
 {
     emit GatherForSaving();
+    // A file that stated no template or unit gets the ones the user changed it in; one merely
+    // opened and saved stays as it was.
+    if (modified) {
+        project.reportTemplate = Template();
+        project.unit = Unit();
+    }
     ProjectSaveResult saved;
     {
         WaitCursor waiting;

@@ -32,6 +32,15 @@ public:
     bool IsModified() const { return modified; }
     void SetModified(bool changed = true);
 
+    // The template and temperature unit the open project is shown and printed in: the ones it
+    // states, or for a file that states none, the user's settings when it was opened.
+    ReportTemplate Template() const { return project.reportTemplate.value_or(fallbackTemplate); }
+    TemperatureUnit Unit() const { return project.unit.value_or(fallbackUnit); }
+    // The user's choice of template or unit for the open project: from now on the project states
+    // it and is modified. A new unit converts the typed temperatures and wind speeds of every
+    // inspection. Choosing what is already in use does nothing.
+    void ChangeTemplate(ReportTemplate chosen);
+    void ChangeUnit(TemperatureUnit chosen);
     // The severity criteria the open project grades its findings by: None when it states none.
     SeverityCriteria Criteria() const { return project.Criteria(); }
     // The user's choice of criteria: from now on the project states it and is modified. Choosing
@@ -60,6 +69,10 @@ signals:
     void ProjectReplaced();
     // A save is about to write the project: the pages take their control values into it now.
     void GatherForSaving();
+    // The open project's template or unit is about to change: the pages store what they show.
+    void ReportOptionsChanging();
+    // The open project's template or unit changed: the pages show it in the new one.
+    void ReportOptionsChanged();
     // The open project grades by other criteria: the pages show its findings graded afresh.
     void CriteriaChanged();
 
@@ -67,6 +80,8 @@ private:
     bool SaveTo(const QString& filePath);
 
     ReportProject project;
+    ReportTemplate fallbackTemplate = ReportTemplate::Maintenance;
+    TemperatureUnit fallbackUnit = TemperatureUnit::Celsius;
     QString name;
     QString path;
     QWidget* dialogParent = nullptr;

@@ -85,6 +85,16 @@ const LanguageInfo* LanguageAt(int index)
     return index >= 0 && index < LanguageCount ? &Languages[static_cast<std::size_t>(index)] : nullptr;
 }
 
+QLocale::Language QtLanguageOf(int index)
+{
+    for (const PrimaryLanguage& language : PrimaryLanguages) {
+        if (language.index == index) {
+            return language.qtLanguage;
+        }
+    }
+    return QLocale::English;
+}
+
 int LanguageIndexForLocaleId(unsigned int localeId)
 {
     const unsigned int primary = localeId & 0xFF;

@@ -26,5 +26,9 @@ int LanguageIndexForLocaleId(unsigned int localeId);
 // other language reads as a default sublanguage of an unknown primary language.
 unsigned int LocaleIdOf(const QLocale& locale);
 
+// The Qt language of a language index: the one Qt's own dialogs are translated into. English for
+// index 0, the US English library and any index outside the table.
+QLocale::Language QtLanguageOf(int index);
+
 // "QVX <word>" plus the platform's shared library suffix, or an empty text for an index without a library.
 QString LanguageLibraryFileName(int index);

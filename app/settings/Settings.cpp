@@ -80,3 +80,13 @@ SettingWrite WriteSeverityCriteriaSetting(const QByteArray& criteria)
 {
     return WriteValue(*OpenProgramKey(), QLatin1String(SeverityCriteriaName), criteria);
 }
+
+ReportTemplate TemplateSetting()
+{
+    return ReportTemplateFromSetting(GetTemplate());
+}
+
+TemperatureUnit TempUnitSetting()
+{
+    return TemperatureUnitFromSetting(unsigned(GetTempUnit()));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/ReportTemplate.h"
+#include "snapshot/TemperatureUnit.h"
 #include <QByteArray>
 
 // The program's per-user settings: language, report template and temperature unit. They are read
@@ -23,6 +25,11 @@ SettingWrite WriteTemplate(int reportTemplate);
 // value reads as 0; a value above 2 reads as 1.
 int GetTempUnit();
 SettingWrite WriteTempUnit(int unit);
+
+// The template and unit settings as the values of a project: what a new project takes, and what a
+// project whose file states none is shown and printed in.
+ReportTemplate TemplateSetting();
+TemperatureUnit TempUnitSetting();
 
 // The "SeverityCriteria" value of the program key: the severity criteria last chosen, which new
 // projects take, in the bytes the project file stores them in. Empty when never chosen.

@@ -8,16 +8,19 @@
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
-#include "app/settings/Settings.h"
 #include "app/shell/CQvxReportWriterView.h"
 #include "app/shell/MainMenu.h"
 #include "app/shell/MainWindowPlacement.h"
+#include "app/shell/RecentProjectsMenu.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
-#include "output/ReportOptions.h"
+#include "pages/DetailsDlg.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace {
@@ -37,6 +40,7 @@ CMainFrame::CMainFrame(CQvxReportWriterDoc* document, std::span<const QvxMenuIte
     setCentralWidget(view);
     document->SetDialogParent(this);
     ConnectCommands();
+    SetUpRecentProjects();
     ShowDocumentTitle();
     connect(document, &CQvxReportWriterDoc::DocumentNameChanged, this, &CMainFrame::ShowDocumentTitle);
     connect(document, &CQvxReportWriterDoc::ModifiedChanged, this, &CMainFrame::ShowDocumentTitle);
@@ -70,26 +74,58 @@ void CMainFrame::ConnectCommands()
     });
     on(CommandId::FileSave, [this] { document->Save(); });
     on(CommandId::FileSaveAs, [this] { document->SaveAs(); });
-    on(CommandId::ExportTrackingTable, [this] { ExportTrackingTable(*document, PageUnit(), this); });
+    on(CommandId::ExportTrackingTable, [this] {
+        // What the Inspection Data page shows but has not stored yet belongs in the table too.
+        if (auto* details = qobject_cast<DetailsDlg*>(GetPage(2))) {
+            details->StoreInspection();
+        }
+        ExportTrackingTable(*document, this);
+    });
     on(CommandId::AppExit, [this] { close(); });
     on(CommandId::Language, [this] {
         cLanguageDlg dialog(StringSource().language, this);
         dialog.exec();
     });
     on(CommandId::Template, [this] {
-        cTemplateDlg dialog(this);
+        cTemplateDlg dialog(*document, this);
         dialog.exec();
     });
-    on(CommandId::SeverityCriteria, [this] { ChooseSeverityCriteria(*document, PageUnit(), this); });
+    on(CommandId::SeverityCriteria, [this] { ChooseSeverityCriteria(*document, this); });
     on(CommandId::AppAbout, [this] {
         CSplashDlg dialog(this);
         dialog.exec();
     });
 }
 
-TemperatureUnit CMainFrame::PageUnit() const
+void CMainFrame::SetUpRecentProjects()
 {
-    return TemperatureUnitFromSetting(unsigned(GetTempUnit()));
+    // The list goes above Exit, in whatever language the menu came.
+    QAction* exit = actions.value(CommandId::AppExit);
+    auto* fileMenu = exit ? qobject_cast<QMenu*>(exit->parent()) : nullptr;
+    if (!fileMenu) {
+        return;
+    }
+    recentProjects = new RecentProjectsMenu(fileMenu, exit, this);
+    connect(recentProjects, &RecentProjectsMenu::ProjectChosen, this, &CMainFrame::OpenRecentProject);
+    connect(document, &CQvxReportWriterDoc::DocumentNameChanged, this, [this] {
+        if (!document->documentPath().isEmpty()) {
+            recentProjects->Add(document->documentPath());
+        }
+    });
+}
+
+void CMainFrame::OpenRecentProject(const QString& path)
+{
+    if (!AskToSaveChanges()) {
+        return;
+    }
+    if (!QFileInfo::exists(path)) {
+        recentProjects->Remove(path);
+        MessageBox(
+            LoadAppString(StringId::RecentProjectGone).arg(QDir::toNativeSeparators(path)), IconExclamation, ButtonsOk);
+        return;
+    }
+    document->OpenProjectPath(path);
 }
 
 QWidget* CMainFrame::GetPage(int index) const

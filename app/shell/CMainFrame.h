@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lang/QvxLanguageLibrary.h"
-#include "snapshot/TemperatureUnit.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -11,6 +10,7 @@
 class CQvxReportWriterDoc;
 class CQvxReportWriterView;
 class QAction;
+class RecentProjectsMenu;
 
 // The main window: menu 450 (the language library's when one is in use), the view with the three
 // pages, and the title "VORNEX Brenmor Report Writer - <document name>". No toolbar, no status bar.
@@ -44,10 +44,11 @@ protected:
 
 private:
     void ConnectCommands();
-    // The unit the Inspection Data page shows temperatures in.
-    TemperatureUnit PageUnit() const;
+    void SetUpRecentProjects();
+    void OpenRecentProject(const QString& path);
 
     CQvxReportWriterDoc* document;
     CQvxReportWriterView* view;
     QHash<unsigned int, QAction*> actions;
+    RecentProjectsMenu* recentProjects = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "app/language/LanguageLoader.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/MainMenu.h"
+#include "app/shell/QtTranslations.h"
 #include "app/shell/StandardMessageBox.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
+#include <QTranslator>
 
 CQvxReportWriterApp::CQvxReportWriterApp(QString languageFolder)
     : languageFolder(std::move(languageFolder))
@@ -21,6 +23,7 @@ CQvxReportWriterApp::~CQvxReportWriterApp()
 {
     mainFrame.reset();
     document.reset();
+    qtTranslator.reset();
     // No text may be read from the library once it is gone.
     SetUseLanguageLibrary(false);
     SetLanguageLibrary(nullptr);
@@ -57,6 +60,8 @@ void CQvxReportWriterApp::SetUpLanguage()
         });
     languageLibrary = std::move(loaded.library);
     SetLanguage(loaded.language);
+    // Qt's own dialogs speak the language of the program's texts.
+    qtTranslator = languageLibrary ? InstallQtTranslations(loaded.language, QtTranslationsFolder()) : nullptr;
     SetLanguageLibrary(languageLibrary ? languageLibrary->StringFunction() : nullptr);
     SetUseLanguageLibrary(languageLibrary != nullptr);
 }

@@ -8,6 +8,7 @@
 class CMainFrame;
 class CQvxReportWriterDoc;
 class LanguageLibrary;
+class QTranslator;
 
 // The application: the language of the run with its library, the document and the main window.
 // One per run; the QApplication must exist before it and outlive it.
@@ -38,6 +39,7 @@ private:
     QString languageFolder;
     // Declared first so that it is unloaded last, after everything that shows its texts.
     std::unique_ptr<LanguageLibrary> languageLibrary;
+    std::unique_ptr<QTranslator> qtTranslator;
     std::unique_ptr<CQvxReportWriterDoc> document;
     std::unique_ptr<CMainFrame> mainFrame;
 };

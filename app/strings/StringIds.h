@@ -143,6 +143,7 @@ constexpr unsigned CannotWriteAuthor = 304;
 // Questions before the user's work is dropped.
 constexpr unsigned ClearAllArrows = 310;
 constexpr unsigned RemoveTypedInspections = 311;
+constexpr unsigned RecentProjectGone = 312;
 
 // Product, about box and start-up.
 constexpr unsigned ProductTitle = 451;

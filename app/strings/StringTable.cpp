@@ -140,6 +140,7 @@ constexpr StringEntry EnglishStrings[] = {
     {CannotWriteAuthor,        "Could not write author to the registry"},
     {ClearAllArrows,           "Remove every arrow drawn on this inspection?"},
     {RemoveTypedInspections,   "Inspection data has been entered for %1 of these inspections. Remove them anyway?"},
+    {RecentProjectGone,        "%1 cannot be found. It has been removed from the list of recent projects."},
     {ProductTitle,             "VORNEX Brenmor Report Writer"},
     {ProductName,              "Brenmor Report Writer"},
     {Version,                  "Version"},

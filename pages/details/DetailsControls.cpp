@@ -1,11 +1,13 @@
 #include "pages/DetailsDlg.h"
 
+#include "app/gui/CQvxReportWriterDoc.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "pages/colour/cColourButton.h"
 #include "pages/colour/cColourEdit.h"
 #include "pages/controls/LimitedLineEdit.h"
 #include "pages/details/ImageArea.h"
+#include "report/TypedUnits.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -195,7 +197,7 @@ void DetailsDlg::BuildMeasurementPanel()
     PlaceLabel(this, QStringLiteral("unitLabel"), Row(labelX, 3, 130, 80), StringId::TemperatureUnits);
     unitList = Place(new QComboBox(this), QStringLiteral("unitList"), Row(fieldX, 3, 80, 80));
     unitList->addItems({QStringLiteral("\u00B0C"), QStringLiteral("\u00B0F"), QStringLiteral("K")});
-    unitList->setCurrentIndex(unit);
+    unitList->setCurrentIndex(UnitCode());
 
     cursorListA = Place(new QComboBox(this), QStringLiteral("cursorListA"), Row(labelX, 4, 120, 80));
     cursorTempA = Place(
@@ -264,9 +266,20 @@ void DetailsDlg::UpdateUnitLabels()
     if (!Buildings()) {
         return;
     }
-    const bool fahrenheit = unit == 1;
+    const bool fahrenheit = TypedInFahrenheit(document->Unit());
     const QString temperatureUnit = fahrenheit ? QStringLiteral("\u00B0F") : QStringLiteral("\u00B0C");
     indoorUnitLabel->setText(temperatureUnit);
     outdoorUnitLabel->setText(temperatureUnit);
     windUnitLabel->setText(fahrenheit ? QStringLiteral("mph") : QStringLiteral("km/h"));
+}
+
+void DetailsDlg::ShowReportOptions()
+{
+    ShowTemplate();
+    unitList->setCurrentIndex(UnitCode());
+    // The shown record's fields of the new template, or its converted values.
+    if (const InspectionDetails* record = ShownRecord(); record && controlsShowRecord) {
+        PutRecordTexts(*record);
+        ColourCheckedFields();
+    }
 }

@@ -50,16 +50,17 @@ void DetailsDlg::FillCursorLists(const InspectionDetails& record)
 
 void DetailsDlg::ShowMeasurements()
 {
-    SetSnapshotUnit(*snapshot, unit);
+    SetSnapshotUnit(*snapshot, UnitCode());
     ShowCursorTemperature(cursorListA, cursorTempA);
     ShowCursorTemperature(cursorListB, cursorTempB);
     const int first = cursorListA->currentIndex();
     const int second = cursorListB->currentIndex();
     if (first > 0 && second > 0) {
-        differenceEdit->setText(DifferenceText(snapshot->MarkerDifference(first - 1, second - 1), unit));
+        differenceEdit->setText(DifferenceText(snapshot->MarkerDifference(first - 1, second - 1), UnitCode()));
     } else {
         differenceEdit->clear();
     }
+    const int unit = UnitCode();
     reflectedEdit->setText(TemperatureText(ReflectedTemperature(snapshot->reflectedTemp, unit), unit));
     imageArea->SetMarkers(first - 1, second - 1);
     ShowSeverity();
@@ -69,7 +70,7 @@ void DetailsDlg::ShowCursorTemperature(QComboBox* list, cColourEdit* field)
 {
     const int position = list->currentIndex();
     if (position > 0) {
-        field->SetText(TemperatureText(snapshot->MarkerTemperature(position - 1), unit));
+        field->SetText(TemperatureText(snapshot->MarkerTemperature(position - 1), UnitCode()));
         field->SetBkColour(MarkerColours(position - 1).line);
     } else {
         field->clear();

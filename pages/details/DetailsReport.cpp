@@ -1,8 +1,10 @@
 #include "pages/DetailsDlg.h"
 
+#include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
 #include "app/gui/WaitCursor.h"
+#include "app/settings/RecentFiles.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
 #include "output/CursorChoices.h"
@@ -10,7 +12,25 @@
 #include "pages/details/ReportRun.h"
 #include "report/ReportProject.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+// Where the report dialog starts: beside the project under the project's name; for a project never
+// saved, in the folder of the last report.
+QString SuggestedReportPath(const QString& projectPath)
+{
+    if (!projectPath.isEmpty()) {
+        const QFileInfo project(projectPath);
+        return project.dir().filePath(project.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    const QString lastFolder = GetLastReportFolder();
+    const QString name = QStringLiteral("report");
+    return lastFolder.isEmpty() ? name : QDir(lastFolder).filePath(name);
+}
+
+} // namespace
 
 void DetailsDlg::GenerateReport()
 {
@@ -20,8 +40,9 @@ void DetailsDlg::GenerateReport()
     }
     const QString filter = QStringLiteral("%1 (*.pdf);;%2 (*.*)")
                                .arg(LoadAppString(StringId::PdfFiles), LoadAppString(StringId::AllFiles));
-    const auto chosen =
-        ChooseFile(this, {FileRequest::Save, QString(), QStringLiteral("report"), QStringLiteral("pdf"), filter});
+    const auto chosen = ChooseFile(
+        this,
+        {FileRequest::Save, QString(), SuggestedReportPath(document->documentPath()), QStringLiteral("pdf"), filter});
     if (!chosen) {
         return;
     }
@@ -35,14 +56,11 @@ void DetailsDlg::GenerateReport()
         StoreInspection();
         // Inspections never shown here get the cursors the page would have chosen; the project keeps them.
         FillUnsetCursorChoices(Project());
-        outcome = RunReport(this,
-                            folder,
-                            fileName,
-                            Project(),
-                            {Buildings() ? ReportTemplate::Buildings : ReportTemplate::Maintenance,
-                             TemperatureUnitFromSetting(unsigned(unit))});
+        outcome = RunReport(this, folder, fileName, Project(), {document->Template(), document->Unit()});
     }
-    if (!outcome.saved) {
+    if (outcome.saved) {
+        WriteLastReportFolder(QFileInfo(chosen->path).absolutePath());
+    } else {
         const QString message = PrintErrorMessage(outcome.errorCode);
         if (!message.isEmpty()) {
             MessageBox(message, IconExclamation, ButtonsOk);

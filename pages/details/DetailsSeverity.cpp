@@ -3,7 +3,6 @@
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
-#include "output/ReportOptions.h"
 #include "pages/colour/ColourValueOf.h"
 #include "pages/colour/cColourEdit.h"
 #include "pages/details/SeverityColours.h"
@@ -66,10 +65,9 @@ void DetailsDlg::ShowSeverity()
     const int first = cursorListA->currentIndex();
     const int second = cursorListB->currentIndex();
     const bool measured = grading && snapshot && ShownRecord() && first > 0 && second > 0;
-    const auto graded = measured ? GradeDifference(criteria,
-                                                   snapshot->MarkerDifference(first - 1, second - 1),
-                                                   TemperatureUnitFromSetting(unsigned(unit)))
-                                 : std::nullopt;
+    const auto graded = measured
+        ? GradeDifference(criteria, snapshot->MarkerDifference(first - 1, second - 1), document->Unit())
+        : std::nullopt;
     if (!graded) {
         suggestedPriority.reset();
         severityField->clear();

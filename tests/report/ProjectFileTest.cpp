@@ -65,6 +65,19 @@ QByteArray FileOf(QByteArray version, int selections, int details, bool building
     return bytes;
 }
 
+// The extension block's pieces, written by hand like the rest of the layout.
+QByteArray Entry(qint32 tag, const QByteArray& payload)
+{
+    return Int32(tag) + Int32(qint32(payload.size())) + payload;
+}
+
+QByteArray Block(qint32 count, const QByteArray& entries, qint32 version = 1)
+{
+    return QByteArray("QVRX") + Int32(version) + Int32(count) + entries;
+}
+
+const QByteArray BuildingsFahrenheit = Block(2, Entry(1, Int32(1)) + Entry(2, Int32(1)));
+
 TEST(ProjectFile, NewProjectIsFortyOneBytes)
 {
     ReportProject project;
@@ -109,6 +122,100 @@ TEST(ProjectFile, WritesEveryFieldInLayoutOrder)
     details.materialCondition = 2;
     project.AppendInspection(selection, details);
     EXPECT_EQ(SerializeProject(project).toHex(' '), FileOf(Float32(1.2f), 1, 1).toHex(' '));
+
+    project.reportTemplate = ReportTemplate::Buildings;
+    project.unit = TemperatureUnit::Fahrenheit;
+    EXPECT_EQ(SerializeProject(project).toHex(' '), (FileOf(Float32(1.2f), 1, 1) + BuildingsFahrenheit).toHex(' '));
+}
+
+// What follows the last record: nothing or foreign bytes (an old file), or an extension block.
+struct BlockCase
+{
+    const char* name;
+    QByteArray after;
+    ProjectReadError error;
+    std::optional<ReportTemplate> reportTemplate = std::nullopt;
+    std::optional<TemperatureUnit> unit = std::nullopt;
+};
+
+class ProjectFileBlock : public testing::TestWithParam<BlockCase>
+{
+};
+
+TEST_P(ProjectFileBlock, ReadsWhatTheBlockStatesOrRefusesIt)
+{
+    const BlockCase& c = GetParam();
+    for (const bool oldLayout : {false, true}) {
+        const QByteArray file = oldLayout ? FileOf(Float32(1.0f), 1, 1, false, false) : FileOf(Float32(1.2f), 1, 1);
+        const ProjectReadResult read = SerializeProject(file + c.after);
+        ASSERT_EQ(read.error, c.error) << (oldLayout ? "1.0" : "1.2");
+        EXPECT_EQ(read.project.reportTemplate, c.reportTemplate);
+        EXPECT_EQ(read.project.unit, c.unit);
+        if (read.Ok()) {
+            EXPECT_EQ(read.project.DetailsAt(0)->name, "name0");
+        }
+    }
+}
+
+const QByteArray Unknown = Entry(77, QByteArray("\x05\x00\x00\x00hello", 9));
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks,
+    ProjectFileBlock,
+    testing::Values(
+        BlockCase {"NoBlockStatesNothing", {}, ProjectReadError::None},
+        BlockCase {"ForeignBytesAreIgnored", "trailing", ProjectReadError::None},
+        BlockCase {"PartOfTheMagicIsForeign", "QVR", ProjectReadError::None},
+        BlockCase {"BothEntries",
+                   BuildingsFahrenheit,
+                   ProjectReadError::None,
+                   ReportTemplate::Buildings,
+                   TemperatureUnit::Fahrenheit},
+        BlockCase {"EntriesInAnyOrder",
+                   Block(2, Entry(2, Int32(2)) + Entry(1, Int32(0))),
+                   ProjectReadError::None,
+                   ReportTemplate::Maintenance,
+                   TemperatureUnit::Kelvin},
+        BlockCase {"OneEntryStatesOnlyItsOwn",
+                   Block(1, Entry(2, Int32(0))),
+                   ProjectReadError::None,
+                   std::nullopt,
+                   TemperatureUnit::Celsius},
+        BlockCase {"UnknownEntriesAreSkipped",
+                   Block(4, Unknown + Entry(1, Int32(1)) + Entry(0, {}) + Entry(2, Int32(2))),
+                   ProjectReadError::None,
+                   ReportTemplate::Buildings,
+                   TemperatureUnit::Kelvin},
+        BlockCase {"EmptyBlock", Block(0, {}), ProjectReadError::None},
+        BlockCase {
+            "OtherBlockVersion", Block(2, Entry(1, Int32(1)) + Entry(2, Int32(1)), 2), ProjectReadError::Malformed},
+        BlockCase {"BlockVersionZero", Block(0, {}, 0), ProjectReadError::Malformed},
+        BlockCase {"MoreEntriesCountedThanThere",
+                   Block(3, Entry(1, Int32(1)) + Entry(2, Int32(1))),
+                   ProjectReadError::Malformed},
+        BlockCase {"HugeCount", Block(-1, Entry(1, Int32(1))), ProjectReadError::Malformed},
+        BlockCase {"EntryOverrunsTheFile", Block(1, Int32(77) + Int32(100) + "short"), ProjectReadError::Malformed},
+        BlockCase {"HugeEntryLength", Block(1, Int32(77) + Int32(-1) + "short"), ProjectReadError::Malformed},
+        BlockCase {"RepeatedTag", Block(2, Entry(1, Int32(1)) + Entry(1, Int32(1))), ProjectReadError::Malformed},
+        BlockCase {"RepeatedUnknownTag", Block(2, Unknown + Unknown), ProjectReadError::Malformed},
+        BlockCase {"TemplateOutOfRange", Block(1, Entry(1, Int32(2))), ProjectReadError::Malformed},
+        BlockCase {"UnitOutOfRange", Block(1, Entry(2, Int32(3))), ProjectReadError::Malformed},
+        BlockCase {"NegativeUnit", Block(1, Entry(2, Int32(-1))), ProjectReadError::Malformed},
+        BlockCase {"KnownEntryTooShort", Block(1, Entry(1, QByteArray(2, '\0'))), ProjectReadError::Malformed},
+        BlockCase {"KnownEntryTooLong", Block(1, Entry(1, Int32(1) + Int32(0))), ProjectReadError::Malformed},
+        BlockCase {"BytesAfterTheBlock", BuildingsFahrenheit + "x", ProjectReadError::Malformed}),
+    [](const testing::TestParamInfo<BlockCase>& info) { return info.param.name; });
+
+TEST(ProjectFile, EveryTruncationOfABlockIsMalformed)
+{
+    const QByteArray file = FileOf(Float32(1.2f), 1, 1);
+    const QByteArray block = Block(3, Entry(1, Int32(1)) + Unknown + Entry(2, Int32(2)));
+    ASSERT_TRUE(SerializeProject(file + block).Ok());
+    // Four bytes or more begin with the magic; fewer are foreign bytes.
+    for (qsizetype length = 4; length < block.size(); ++length) {
+        const QByteArray cut = file + block.left(length);
+        EXPECT_EQ(SerializeProject(QByteArrayView(cut)).error, ProjectReadError::Malformed) << "cut at " << length;
+    }
 }
 
 // Older versions lack field groups; a group is read when the version is at least its own.
@@ -245,6 +352,21 @@ ReportProject LongTexts()
     return project;
 }
 
+ReportProject TemplateAndUnit()
+{
+    ReportProject project = FullProject(2, 1);
+    project.reportTemplate = ReportTemplate::Buildings;
+    project.unit = TemperatureUnit::Kelvin;
+    return project;
+}
+
+ReportProject OnlyTheUnit()
+{
+    ReportProject project = FullProject(1, 0);
+    project.unit = TemperatureUnit::Fahrenheit;
+    return project;
+}
+
 ReportProject ExtremeNumbers()
 {
     ReportProject project = FullProject(2, 1);
@@ -262,6 +384,8 @@ INSTANTIATE_TEST_SUITE_P(Projects,
                          testing::Values(RoundTripCase {"Empty", Empty},
                                          RoundTripCase {"EveryFieldSet", EveryFieldSet},
                                          RoundTripCase {"LongTexts", LongTexts},
+                                         RoundTripCase {"TemplateAndUnit", TemplateAndUnit},
+                                         RoundTripCase {"OnlyTheUnit", OnlyTheUnit},
                                          RoundTripCase {"ExtremeNumbers", ExtremeNumbers}),
                          [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
 

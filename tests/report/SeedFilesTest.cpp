@@ -30,7 +30,7 @@ TEST(SeedFiles, EveryOneLoads)
 
 TEST(SeedFiles, CurrentVersionFilesAreWrittenBackByteForByte)
 {
-    for (const char* name : {"new.QVR", "full.QVR"}) {
+    for (const char* name : {"new.QVR", "full.QVR", "block.QVR"}) {
         const QByteArray bytes = Seed(name);
         EXPECT_EQ(SerializeProject(SerializeProject(bytes).project), bytes) << name;
     }
@@ -42,6 +42,24 @@ TEST(SeedFiles, NarrowStringsReadThroughWindows1252)
     ASSERT_TRUE(read.Ok());
     EXPECT_EQ(read.project.title.logoPath, QString::fromUtf8("logoé.jpg"));
     EXPECT_EQ(read.project.title.author, QString::fromUtf8("Autor €"));
+}
+
+TEST(SeedFiles, BlocksStateTheTemplateAndUnit)
+{
+    const ProjectReadResult block = SerializeProject(Seed("block.QVR"));
+    ASSERT_TRUE(block.Ok());
+    EXPECT_EQ(block.project.reportTemplate, ReportTemplate::Buildings);
+    EXPECT_EQ(block.project.unit, TemperatureUnit::Fahrenheit);
+    // Unknown entries are skipped and not written back.
+    const ProjectReadResult unknown = SerializeProject(Seed("block-unknown.QVR"));
+    ASSERT_TRUE(unknown.Ok());
+    EXPECT_EQ(unknown.project.reportTemplate, std::nullopt);
+    EXPECT_EQ(unknown.project.unit, TemperatureUnit::Kelvin);
+    const QByteArray kelvinBlock("QVRX\1\0\0\0\1\0\0\0\2\0\0\0\4\0\0\0\2\0\0\0", 24);
+    EXPECT_EQ(SerializeProject(unknown.project), Seed("new.QVR") + kelvinBlock);
+    const ProjectReadResult old = SerializeProject(Seed("full.QVR"));
+    EXPECT_EQ(old.project.reportTemplate, std::nullopt);
+    EXPECT_EQ(old.project.unit, std::nullopt);
 }
 
 } // namespace

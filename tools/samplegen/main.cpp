@@ -1,3 +1,4 @@
+#include "CompanyLogo.h"
 #include "SampleFiles.h"
 #include "SampleSet.h"
 
@@ -86,6 +87,14 @@ int main(int argc, char** argv)
             return Fail(result.error, WriteError);
         }
         out << result.summary << '\n';
+    }
+    if (!parser.isSet(countOption)) {
+        QString error;
+        const QString logo = WriteCompanyLogo(folder.path(), error);
+        if (logo.isEmpty()) {
+            return Fail(error, WriteError);
+        }
+        out << QDir::toNativeSeparators(logo) << ": the demo company's logo\n";
     }
     out << "Wrote " << samples.size() << " snapshots to " << QDir::toNativeSeparators(folder.path()) << '\n';
     return 0;

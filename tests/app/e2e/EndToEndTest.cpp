@@ -7,19 +7,23 @@
 #include "pages/TitleDlg.h"
 #include "report/ReportProject.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
 constexpr unsigned CommandNew = 2100;
 constexpr unsigned CommandOpen = 2101;
 constexpr unsigned CommandSave = 2102;
+constexpr unsigned CommandTemplate = 32774;
 
 QByteArray FileBytes(const QString& path)
 {
@@ -144,14 +148,22 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     EXPECT_TRUE(shown.empty()) << shown.front().text.toStdString();
     Quit();
 
-    // Second run: the Buildings template, the same project.
-    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    // Second run: the same project, switched to the Buildings template from the Tools menu.
     EXPECT_EQ(GetTempUnit(), 1);
     Start();
     chosenFiles.push_back(projectPath);
     Trigger(CommandOpen);
     ShowTab(2);
     details = Details();
+    EXPECT_EQ(details->findChild<QLabel*>("operatorLabel")->text(), "Operator");
+    QTimer::singleShot(0, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->findChild<QComboBox*>("choiceList")->setCurrentIndex(1);
+            dialog->findChild<QPushButton*>("okButton")->click();
+        }
+    });
+    Trigger(CommandTemplate);
+    EXPECT_EQ(GetTemplate(), 1);
     EXPECT_EQ(details->findChild<QLabel*>("operatorLabel")->text(), "Inspector");
     EXPECT_EQ(details->findChild<QLabel*>("indoorUnit")->text(), "\u00B0F");
     EXPECT_EQ(details->findChild<QLabel*>("windUnit")->text(), "mph");

@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "app/gui/CQvxReportWriterDoc.h"
+#include "app/settings/Settings.h"
+#include "app/settings/SettingsStores.h"
 #include "report/ProjectFile.h"
 #include "tests/app/strings/StringSourceGuard.h"
 #include "tests/report/SampleProjects.h"
@@ -33,7 +35,25 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 class DocumentTest : public testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        ClearSettings();
+    }
+    void TearDown() override { ClearSettings(); }
+
+    static void ClearSettings()
+    {
+        OpenFrameworkProfile()->clear();
+        OpenProgramKey()->clear();
+    }
+
+    // The user's template and unit; a new project takes them.
+    void Settings(ReportTemplate reportTemplate, TemperatureUnit unit)
+    {
+        ASSERT_EQ(WriteTemplate(int(reportTemplate)), SettingWrite::Written);
+        ASSERT_EQ(WriteTempUnit(int(unit)), SettingWrite::Written);
+    }
 
     QString Path(const QString& name) const { return folder.filePath(name); }
 
@@ -340,6 +360,94 @@ TEST_F(DocumentTest, FailedSaveTellsTheUserAndKeepsTheName)
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("Error writing QVR file\n" + Path("existing.QVR")));
     EXPECT_EQ(document.documentName(), "existing.QVR");
     EXPECT_TRUE(QFileInfo(Path("existing.QVR")).isDir());
+}
+
+TEST_F(DocumentTest, ANewProjectTakesTheUsersTemplateAndUnit)
+{
+    Settings(ReportTemplate::Buildings, TemperatureUnit::Kelvin);
+    document.New();
+    EXPECT_EQ(document.Project().reportTemplate, ReportTemplate::Buildings);
+    EXPECT_EQ(document.Project().unit, TemperatureUnit::Kelvin);
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(DocumentTest, AProjectIsShownInTheTemplateAndUnitItStates)
+{
+    Settings(ReportTemplate::Maintenance, TemperatureUnit::Celsius);
+    ReportProject project = ProjectOnDisk(1);
+    project.reportTemplate = ReportTemplate::Buildings;
+    project.unit = TemperatureUnit::Fahrenheit;
+    WriteAll(Path("stated.QVR"), SerializeProject(project));
+    ASSERT_TRUE(document.OpenProjectPath(Path("stated.QVR")));
+    EXPECT_EQ(document.Template(), ReportTemplate::Buildings);
+    EXPECT_EQ(document.Unit(), TemperatureUnit::Fahrenheit);
+}
+
+TEST_F(DocumentTest, AnOldFileTakesTheSettingsAndKeepsItsBytesUntilChanged)
+{
+    OpenExisting();
+    const QByteArray old = ReadAll(Path("existing.QVR"));
+    // Settings changed after the opening do not change what the project is shown in.
+    Settings(ReportTemplate::Buildings, TemperatureUnit::Fahrenheit);
+    EXPECT_EQ(document.Project().reportTemplate, std::nullopt);
+    EXPECT_EQ(document.Template(), ReportTemplate::Maintenance);
+    EXPECT_EQ(document.Unit(), TemperatureUnit::Celsius);
+
+    ASSERT_TRUE(document.Save());
+    EXPECT_EQ(ReadAll(Path("existing.QVR")), old);
+
+    // Once the user changed something, the file says what it was changed in.
+    document.SetModified();
+    ASSERT_TRUE(document.Save());
+    const ProjectReadResult saved = SerializeProject(ReadAll(Path("existing.QVR")));
+    ASSERT_TRUE(saved.Ok());
+    EXPECT_EQ(saved.project.reportTemplate, ReportTemplate::Maintenance);
+    EXPECT_EQ(saved.project.unit, TemperatureUnit::Celsius);
+    EXPECT_TRUE(ReadAll(Path("existing.QVR")).startsWith(old));
+}
+
+TEST_F(DocumentTest, ChangingTheUnitConvertsTheTypedValuesOfEveryInspection)
+{
+    OpenExisting();
+    QSignalSpy changing(&document, &CQvxReportWriterDoc::ReportOptionsChanging);
+    QSignalSpy changed(&document, &CQvxReportWriterDoc::ReportOptionsChanged);
+    document.ChangeUnit(TemperatureUnit::Fahrenheit);
+    for (int index : {0, 1}) {
+        const InspectionDetails& details = *document.Project().DetailsAt(index);
+        EXPECT_EQ(details.indoorTemperature, "70,7");
+        EXPECT_EQ(details.outdoorTemperature, "26.6");
+        EXPECT_EQ(details.windSpeed, "7.5");
+        EXPECT_EQ(details.humidity, "45");
+    }
+    EXPECT_EQ(document.Project().unit, TemperatureUnit::Fahrenheit);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(changing.count(), 1);
+    EXPECT_EQ(changed.count(), 1);
+
+    document.ChangeUnit(TemperatureUnit::Fahrenheit);
+    EXPECT_EQ(changed.count(), 1);
+    // Back to a unit typed in Celsius and km/h; the wind speed keeps one decimal.
+    document.ChangeUnit(TemperatureUnit::Kelvin);
+    EXPECT_EQ(document.Project().DetailsAt(0)->indoorTemperature, "21,5");
+    EXPECT_EQ(document.Project().DetailsAt(0)->outdoorTemperature, "-3");
+    EXPECT_EQ(document.Project().DetailsAt(0)->windSpeed, "12.1");
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(DocumentTest, ChangingTheTemplateIsAChangeOfTheProject)
+{
+    OpenExisting();
+    QSignalSpy changed(&document, &CQvxReportWriterDoc::ReportOptionsChanged);
+    document.ChangeTemplate(ReportTemplate::Maintenance);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_FALSE(document.IsModified());
+    document.ChangeTemplate(ReportTemplate::Buildings);
+    EXPECT_EQ(document.Project().reportTemplate, ReportTemplate::Buildings);
+    EXPECT_EQ(document.Project().DetailsAt(0)->indoorTemperature, "21,5");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(changed.count(), 1);
+    ASSERT_TRUE(document.Save());
+    EXPECT_EQ(SerializeProject(ReadAll(Path("existing.QVR"))).project.reportTemplate, ReportTemplate::Buildings);
 }
 
 } // namespace

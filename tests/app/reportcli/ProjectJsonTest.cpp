@@ -1,11 +1,13 @@
 #include "cli/ProjectJson.h"
 #include "cli/ReportCommands.h"
 
+#include "app/settings/Settings.h"
 #include "report/ProjectFileIO.h"
 
 #include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,10 +36,25 @@ ReportProject SampleProject()
     return project;
 }
 
+QJsonObject ExportedJson(const QString& path)
+{
+    QByteArray printed;
+    QBuffer output(&printed);
+    output.open(QIODevice::WriteOnly);
+    const ReportCommandOutcome outcome = RunReportCommand({QStringLiteral("--export-json"), path}, output);
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(printed, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError);
+    return document.object();
+}
+
 TEST(ProjectJson, EveryFieldUnderItsOwnName)
 {
     const QJsonObject json = ProjectToJson(SampleProject(), 1.2);
     EXPECT_EQ(json["version"].toDouble(), 1.2);
+    EXPECT_TRUE(json["template"].isNull());
+    EXPECT_TRUE(json["unit"].isNull());
 
     const QJsonObject title = json["title"].toObject();
     EXPECT_EQ(title.keys().size(), 6);
@@ -79,17 +96,29 @@ TEST(ProjectJson, CommandPrintsTheProjectReadFromItsFile)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("p.QVR"));
+    ReportProject project = SampleProject();
+    project.reportTemplate = ReportTemplate::Buildings;
+    project.unit = TemperatureUnit::Kelvin;
+    ASSERT_TRUE(SaveProjectFile(path, project).ok);
+    const QJsonObject json = ExportedJson(path);
+    EXPECT_EQ(json["version"].toDouble(), 1.2);
+    EXPECT_EQ(json["template"].toString(), "buildings");
+    EXPECT_EQ(json["unit"].toString(), "K");
+    EXPECT_EQ(json, ProjectToJson(project, 1.2));
+}
+
+TEST(ProjectJson, AnOldFileShowsTheSettingsItIsPrintedIn)
+{
+    QSettings(QStringLiteral("VORNEX"), QStringLiteral("Brenmor Report Writer")).clear();
+    QSettings(QStringLiteral("Vornex"), QStringLiteral("Brenmor Report Writer")).clear();
+    ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("p.QVR"));
     ASSERT_TRUE(SaveProjectFile(path, SampleProject()).ok);
-    QByteArray printed;
-    QBuffer output(&printed);
-    output.open(QIODevice::WriteOnly);
-    const ReportCommandOutcome outcome = RunReportCommand({QStringLiteral("--export-json"), path}, output);
-    ASSERT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(printed, &error);
-    ASSERT_EQ(error.error, QJsonParseError::NoError);
-    EXPECT_EQ(document.object()["version"].toDouble(), 1.2);
-    EXPECT_EQ(document.object(), ProjectToJson(SampleProject(), 1.2));
+    const QJsonObject json = ExportedJson(path);
+    EXPECT_EQ(json["template"].toString(), "maintenance");
+    EXPECT_EQ(json["unit"].toString(), "F");
+    QSettings(QStringLiteral("VORNEX"), QStringLiteral("Brenmor Report Writer")).clear();
 }
 
 } // namespace

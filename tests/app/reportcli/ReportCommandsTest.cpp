@@ -87,29 +87,66 @@ TEST_F(ReportCommands, WritesThePdfAndPrintsItsPath)
     EXPECT_TRUE(text.contains(QStringLiteral("Page 4 of 4")));
 }
 
-TEST_F(ReportCommands, UnitAndTemplateComeFromTheSettingsUnlessGiven)
+// Which template and unit a report is printed in: the options given, else what the project
+// states, else (for an old file) the user's settings.
+struct OptionsCase
 {
+    const char* name;
+    std::optional<ReportTemplate> stated;
+    std::optional<TemperatureUnit> statedUnit;
+    QStringList options;
+    const char* heading;
+    const char* unit;
+};
+
+void PrintTo(const OptionsCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ReportCommandOptions : public ReportCommands, public testing::WithParamInterface<OptionsCase>
+{
+};
+
+TEST_P(ReportCommandOptions, PrintsInTheTemplateAndUnitThatApply)
+{
+    const OptionsCase& c = GetParam();
     ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
     ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    project.reportTemplate = c.stated;
+    project.unit = c.statedUnit;
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
     const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
-    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
-    QString text = PdfText(pdf);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Building Inspection Report")));
-    EXPECT_TRUE(text.contains(QStringLiteral("°F")));
-
-    ASSERT_EQ(Run({QStringLiteral("--pdf"),
-                   pdf,
-                   projectPath,
-                   QStringLiteral("--unit=k"),
-                   QStringLiteral("--template"),
-                   QStringLiteral("maintenance")})
-                  .exitStatus,
-              0);
-    text = PdfText(pdf);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Thermography Inspection Report")));
-    EXPECT_TRUE(text.contains(QStringLiteral(" K ")));
-    EXPECT_FALSE(text.contains(QStringLiteral("°F")));
+    ASSERT_EQ(Run(QStringList {QStringLiteral("--pdf"), pdf, projectPath} + c.options).exitStatus, 0);
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.heading))) << text.left(80).toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.unit)));
+    // Typed temperatures print "°C" with Kelvin too, so only the other two are told apart.
+    for (const char* unit : {" °F", " K "}) {
+        EXPECT_EQ(text.contains(QString::fromUtf8(unit)), QByteArray(unit) == c.unit) << unit;
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources,
+    ReportCommandOptions,
+    testing::Values(
+        OptionsCase {"OldFileTakesTheSettings", std::nullopt, std::nullopt, {}, "Building Inspection Report", " °F"},
+        OptionsCase {"TheProjectsOwn",
+                     ReportTemplate::Maintenance,
+                     TemperatureUnit::Celsius,
+                     {},
+                     "Thermography Inspection Report",
+                     " °C"},
+        OptionsCase {
+            "OnlyTheUnitStated", std::nullopt, TemperatureUnit::Kelvin, {}, "Building Inspection Report", " K "},
+        OptionsCase {"GivenOptionsWin",
+                     ReportTemplate::Buildings,
+                     TemperatureUnit::Celsius,
+                     {QStringLiteral("--unit=k"), QStringLiteral("--template"), QStringLiteral("maintenance")},
+                     "Thermography Inspection Report",
+                     " K "}),
+    [](const testing::TestParamInfo<OptionsCase>& info) { return std::string(info.param.name); });
 
 // The tracking table goes to the output in the settings' unit unless one is given. A snapshot that
 // cannot be read is no failure: its temperatures stay empty, as the table of the window has them.

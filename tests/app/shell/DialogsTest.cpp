@@ -3,6 +3,7 @@
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/cLanguageDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
+#include "app/gui/CQvxReportWriterDoc.h"
 #include "app/settings/Settings.h"
 #include "app/settings/SettingsMessages.h"
 #include "app/settings/SettingsStores.h"
@@ -122,11 +123,12 @@ TEST_F(DialogsTest, FailedWriteIsToldWithoutRestartNotice)
     ASSERT_TRUE(QDir().mkpath(OpenFrameworkProfile()->fileName()));
     for (const bool language : {true, false}) {
         shown.clear();
+        CQvxReportWriterDoc document;
         std::unique_ptr<SettingChoiceDlg> dialog;
         if (language) {
             dialog = std::make_unique<cLanguageDlg>(0);
         } else {
-            dialog = std::make_unique<cTemplateDlg>();
+            dialog = std::make_unique<cTemplateDlg>(document);
         }
         dialog->findChild<QComboBox*>("choiceList")->setCurrentIndex(1);
         dialog->accept();
@@ -151,24 +153,29 @@ TEST_F(DialogsTest, TempUnitWriteIsToldWhenTheKeyCannotBeOpened)
     EXPECT_EQ(GetTempUnit(), 0);
 }
 
-TEST_F(DialogsTest, TemplateDialogSelectsTheStoredTemplate)
+TEST_F(DialogsTest, TemplateDialogChangesTheOpenProjectAndTheDefaultWithoutARestart)
 {
     ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
-    cTemplateDlg dialog;
+    CQvxReportWriterDoc document;
+    cTemplateDlg dialog(document);
     auto* list = dialog.findChild<QComboBox*>("choiceList");
     EXPECT_EQ(dialog.windowTitle(), "Template");
     EXPECT_EQ(Items(*list), QStringList({"Maintenance", "Buildings"}));
     EXPECT_EQ(list->currentIndex(), 1);
-
     dialog.accept();
-    EXPECT_TRUE(shown.empty());
+    EXPECT_FALSE(document.IsModified());
 
-    cTemplateDlg again;
+    // The open project's template is selected, whatever the default.
+    ASSERT_EQ(WriteTemplate(0), SettingWrite::Written);
+    cTemplateDlg again(document);
+    EXPECT_EQ(again.findChild<QComboBox*>("choiceList")->currentIndex(), 1);
     again.findChild<QComboBox*>("choiceList")->setCurrentIndex(0);
+    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
     again.accept();
+    EXPECT_EQ(document.Template(), ReportTemplate::Maintenance);
+    EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(GetTemplate(), 0);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Please restart the program to apply the settings.");
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(DialogsTest, AboutBoxClosesOnlyWithOk)

@@ -193,10 +193,13 @@ TEST_F(MainFrameTest, OnlyAChangedProjectIsMarkedAndAskedAbout)
 TEST_F(MainFrameTest, ViewingTheDemoProjectAndSavingWritesTheSameBytes)
 {
     const QDir examples(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"));
+    // The plant survey is a Maintenance project, the building survey a Buildings one; the user's
+    // own template is the other one each time.
+    const ReportProject surveys[] = {BuildDemoProject(examples), BuildBuildingsDemoProject(examples)};
     for (const int reportTemplate : {0, 1}) {
-        ASSERT_EQ(WriteTemplate(reportTemplate), SettingWrite::Written);
+        ASSERT_EQ(WriteTemplate(1 - reportTemplate), SettingWrite::Written);
         const QString path = folder.filePath(QStringLiteral("demo-%1.QVR").arg(reportTemplate));
-        ASSERT_TRUE(SaveProjectFile(path, BuildDemoProject(examples)).ok);
+        ASSERT_TRUE(SaveProjectFile(path, surveys[reportTemplate]).ok);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray opened = file.readAll();
@@ -221,6 +224,45 @@ TEST_F(MainFrameTest, ViewingTheDemoProjectAndSavingWritesTheSameBytes)
         EXPECT_TRUE(shown.empty());
         app.reset();
     }
+}
+
+// The File menu lists the last four projects, newest first, across runs; an entry whose file is
+// gone is dropped with a message.
+TEST_F(MainFrameTest, RecentProjectsAreListedAndAGoneOneIsDropped)
+{
+    QStringList paths;
+    for (const char* name : {"a.QVR", "b.QVR", "c.QVR", "d.QVR", "e.QVR"}) {
+        paths.append(WriteNewProject(name));
+    }
+    Start();
+    for (const QString& path : paths) {
+        ASSERT_TRUE(app->Document()->OpenProjectPath(path));
+    }
+    Start();
+    const auto entry = [this](int number) {
+        return app->MainFrame()->findChild<QAction*>(QStringLiteral("recentProject%1").arg(number));
+    };
+    ASSERT_NE(entry(1), nullptr);
+    EXPECT_EQ(entry(1)->text(), "&1 e.QVR");
+    EXPECT_EQ(entry(4)->text(), "&4 b.QVR");
+    EXPECT_EQ(entry(5), nullptr);
+
+    entry(3)->trigger();
+    EXPECT_EQ(app->Document()->documentName(), "c.QVR");
+    EXPECT_EQ(entry(1)->text(), "&1 c.QVR");
+
+    // The list is now c, e, d, b.
+    ASSERT_TRUE(QFile::remove(paths[4]));
+    entry(2)->trigger();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text,
+              QDir::toNativeSeparators(paths[4]) +
+                  " cannot be found. It has been removed from the list of recent projects.");
+    EXPECT_EQ(app->Document()->documentName(), "c.QVR");
+    EXPECT_EQ(entry(1)->text(), "&1 c.QVR");
+    EXPECT_EQ(entry(2)->text(), "&2 d.QVR");
+    EXPECT_EQ(entry(3)->text(), "&3 b.QVR");
+    EXPECT_EQ(entry(4), nullptr);
 }
 
 TEST_F(MainFrameTest, SaveAsNamesTheProjectAndSaveThenWritesWithoutAsking)

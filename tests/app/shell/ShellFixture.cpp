@@ -82,7 +82,8 @@ void ShellTest::EditProject(const QString& company)
 {
     auto* edit = app->MainFrame()->findChild<QLineEdit*>(QStringLiteral("companyEdit"));
     ASSERT_NE(edit, nullptr);
-    edit->setText(company);
+    // Added to what is there: the page may already show the same name as a default.
+    edit->setText(edit->text() + company);
 }
 
 QString ShellTest::WriteNewProject(const QString& name)

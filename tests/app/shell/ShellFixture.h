@@ -31,7 +31,7 @@ protected:
     // Triggers a menu command of the running application.
     void Trigger(unsigned int commandId);
 
-    // Types a company name on the Title Page, as the user would: the project has changes.
+    // Types a company name after the one on the Title Page, as the user would: the project has changes.
     void EditProject(const QString& company = QStringLiteral("Changed Ltd"));
 
     // A new project written to `name` in the temporary folder.

@@ -44,6 +44,7 @@ TEST_F(StartupTest, WithoutProjectStartsUntitledInEnglish)
 {
     CMainFrame& frame = *Start().MainFrame();
     EXPECT_EQ(frame.windowTitle(), "VORNEX Brenmor Report Writer - Untitled");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
     EXPECT_EQ(MenuTitles(frame), QStringList({"&File", "&Tools", "&Help"}));
     EXPECT_EQ(frame.CommandAction(CommandId::FileSaveAs)->text(), "Save &As...");
     EXPECT_EQ(frame.CommandAction(CommandId::FileNew)->shortcut(), QKeySequence("Ctrl+N"));
@@ -149,6 +150,9 @@ TEST_F(StartupTest, JapaneseLibraryGivesTextsAndMenu)
     EXPECT_EQ(frame.CommandAction(CommandId::FileSave)->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(TabCaptions(frame), QStringList({"扉页", "图象选择", "检验数据"}));
     EXPECT_EQ(LoadAppString(1137), "はい");
+    // Qt's own dialogs follow the language of the run.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "アドレス:");
     EXPECT_TRUE(shownStandard.empty());
 }
 

@@ -12,6 +12,8 @@ DetailsFixture::DetailsFixture()
 {
     QSettings(QStringLiteral("VORNEX"), QStringLiteral("Brenmor Report Writer")).clear();
     QSettings(QStringLiteral("Vornex"), QStringLiteral("Brenmor Report Writer")).clear();
+    // The document was made before the settings were cleared: its new project takes them now.
+    document.New();
 }
 
 DetailsFixture::~DetailsFixture() = default;

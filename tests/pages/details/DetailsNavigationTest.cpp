@@ -1,6 +1,7 @@
 #include "DetailsFixture.h"
 
 #include "app/settings/Settings.h"
+#include "report/ProjectFileIO.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -120,10 +121,13 @@ INSTANTIATE_TEST_SUITE_P(Markers,
                                          CursorCase {2, 1, 2, true},
                                          CursorCase {3, 1, 2, true}));
 
-TEST_F(DetailsNavigation, BuildingsWithFahrenheitLabelsTheBuildingFields)
+TEST_F(DetailsNavigation, BuildingsWithFahrenheitLabelsAndConvertsTheBuildingFields)
 {
-    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    document.Project().reportTemplate = ReportTemplate::Buildings;
     AddInspection(2);
+    AddInspection(2);
+    Record(1).windSpeed = "12";
+    Record(1).outdoorTemperature = "cold";
     Open();
     EXPECT_EQ(Child<QLabel>("operatorLabel")->text(), "Inspector");
     EXPECT_FALSE(Child<QLineEdit>("equipmentEdit")->isVisible());
@@ -139,11 +143,100 @@ TEST_F(DetailsNavigation, BuildingsWithFahrenheitLabelsTheBuildingFields)
     EXPECT_EQ(Child<QLabel>("indoorUnit")->text(), "\u00B0F");
     EXPECT_EQ(Child<QLabel>("outdoorUnit")->text(), "\u00B0F");
     EXPECT_EQ(Child<QLabel>("windUnit")->text(), "mph");
-    EXPECT_EQ(EditText("indoorEdit"), "21");
+    // What was typed, stored first, and every other inspection's values are in the new unit.
+    EXPECT_EQ(EditText("indoorEdit"), "69.8");
+    EXPECT_EQ(Record(0).indoorTemperature, "69.8");
+    EXPECT_EQ(Record(1).windSpeed, "7.5");
+    EXPECT_EQ(Record(1).outdoorTemperature, "cold");
     EXPECT_TRUE(EditText("cursorTempA").endsWith("\u00B0F"));
     EXPECT_TRUE(EditText("reflectedEdit").endsWith("\u00B0F"));
-    page.reset();
+    EXPECT_EQ(document.Project().unit, TemperatureUnit::Fahrenheit);
+    EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(GetTempUnit(), 1);
+}
+
+// Opening a project shows it in its own template and unit at once.
+struct OpenedCase
+{
+    const char* name;
+    ReportTemplate reportTemplate;
+    TemperatureUnit unit;
+    const char* operatorLabel;
+    const char* indoorUnit;
+    const char* windUnit;
+};
+
+void PrintTo(const OpenedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class DetailsOpened : public DetailsFixture, public testing::WithParamInterface<OpenedCase>
+{
+};
+
+TEST_P(DetailsOpened, ShowsTheProjectInItsTemplateAndUnit)
+{
+    const OpenedCase& c = GetParam();
+    const bool buildings = c.reportTemplate == ReportTemplate::Buildings;
+    // The page was showing a project of the other template in Celsius.
+    document.Project().reportTemplate = buildings ? ReportTemplate::Maintenance : ReportTemplate::Buildings;
+    AddInspection(2);
+    Open();
+    ReportProject opened = document.Project();
+    opened.reportTemplate = c.reportTemplate;
+    opened.unit = c.unit;
+    opened.DetailsAt(0)->indoorTemperature = "70";
+    opened.DetailsAt(0)->loadPercent = "80";
+    const QString path = folder.filePath("opened.QVR");
+    ASSERT_TRUE(SaveProjectFile(path, opened).ok);
+    ASSERT_TRUE(document.OpenProjectPath(path));
+
+    EXPECT_EQ(Child<QLabel>("operatorLabel")->text(), c.operatorLabel);
+    EXPECT_EQ(Child<QLineEdit>("equipmentEdit")->isVisible(), !buildings);
+    EXPECT_EQ(Child<QLineEdit>("indoorEdit")->isVisible(), buildings);
+    EXPECT_EQ(Child<QComboBox>("materialList")->isVisible(), buildings);
+    EXPECT_EQ(Child<QComboBox>("unitList")->currentIndex(), int(c.unit));
+    EXPECT_EQ(EditText(buildings ? "indoorEdit" : "loadPercentEdit"), buildings ? "70" : "80");
+    if (buildings) {
+        EXPECT_EQ(Child<QLabel>("indoorUnit")->text(), QString::fromUtf8(c.indoorUnit));
+        EXPECT_EQ(Child<QLabel>("windUnit")->text(), c.windUnit);
+    }
+    EXPECT_TRUE(EditText("reflectedEdit").endsWith(QStringList({"\u00B0C", "\u00B0F", "K"})[int(c.unit)]));
+    EXPECT_FALSE(document.IsModified());
+
+    // A new project takes the user's settings again.
+    document.New();
+    EXPECT_EQ(Child<QLabel>("operatorLabel")->text(), "Operator");
+    EXPECT_EQ(Child<QComboBox>("unitList")->currentIndex(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Projects,
+    DetailsOpened,
+    testing::Values(
+        OpenedCase {"MaintenanceCelsius", ReportTemplate::Maintenance, TemperatureUnit::Celsius, "Operator", "", ""},
+        OpenedCase {"MaintenanceKelvin", ReportTemplate::Maintenance, TemperatureUnit::Kelvin, "Operator", "", ""},
+        OpenedCase {
+            "BuildingsFahrenheit", ReportTemplate::Buildings, TemperatureUnit::Fahrenheit, "Inspector", "°F", "mph"},
+        OpenedCase {"BuildingsKelvin", ReportTemplate::Buildings, TemperatureUnit::Kelvin, "Inspector", "°C", "km/h"}),
+    [](const testing::TestParamInfo<OpenedCase>& info) { return std::string(info.param.name); });
+
+TEST_F(DetailsNavigation, ANewTemplateKeepsWhatWasTypedAndShowsItsFields)
+{
+    AddInspection(2);
+    Record(0).indoorTemperature = "19";
+    Open();
+    Type("nameEdit", "Typed, not stored");
+    document.ChangeTemplate(ReportTemplate::Buildings);
+    EXPECT_EQ(Record(0).name, "Typed, not stored");
+    EXPECT_EQ(EditText("nameEdit"), "Typed, not stored");
+    EXPECT_EQ(Child<QLabel>("operatorLabel")->text(), "Inspector");
+    EXPECT_TRUE(Child<QLineEdit>("indoorEdit")->isVisible());
+    EXPECT_EQ(EditText("indoorEdit"), "19");
+    Type("indoorEdit", "5");
+    page->StoreInspection();
+    EXPECT_EQ(Record(0).indoorTemperature, "195");
 }
 
 TEST_F(DetailsNavigation, MaintenanceShowsLoadsAndHidesTheBuildingFields)

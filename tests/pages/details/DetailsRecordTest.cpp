@@ -125,7 +125,7 @@ TEST_F(DetailsRecord, ViewingLeavesTheRecordAsItWasRead)
 
 TEST_F(DetailsRecord, BuildingsStoresMaterialAndKeepsTheLoadPercent)
 {
-    ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
+    document.Project().reportTemplate = ReportTemplate::Buildings;
     AddInspection(1);
     Record(0).materialCondition = 2;
     Record(0).windSpeed = "12";

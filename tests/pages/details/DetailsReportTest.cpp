@@ -2,6 +2,7 @@
 
 #include "report/ProjectFileIO.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
@@ -62,6 +63,31 @@ TEST_F(DetailsReport, UnsetCursorsAreFilledAndKeptInTheSavedProject)
     ASSERT_TRUE(loaded.Ok());
     EXPECT_EQ(loaded.project.DetailsAt(1)->cursorA, 1);
     EXPECT_EQ(loaded.project.DetailsAt(1)->cursorB, 2);
+}
+
+// The dialog starts in the folder of the last report while the project has no file, then beside
+// the project under its name.
+TEST_F(DetailsReport, DialogStartsBesideTheProjectOrWhereTheLastReportWent)
+{
+    AddInspection(2);
+    Open();
+    const QString reports = folder.filePath("reports");
+    ASSERT_TRUE(QDir().mkpath(reports));
+    dialogs.ChooseNextFile(QDir(reports).filePath("first.pdf"));
+    Child<QPushButton>("generateButton")->click();
+    ASSERT_TRUE(QFile::exists(QDir(reports).filePath("first.pdf")));
+    dialogs.ChooseNextFile(std::nullopt);
+    Child<QPushButton>("generateButton")->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.fileRequests[1].initialName, QDir(reports).filePath("report"));
+
+    const QString project = folder.filePath("Pump house.QVR");
+    ASSERT_TRUE(SaveProjectFile(project, document.Project()).ok);
+    ASSERT_TRUE(document.OpenProjectPath(project));
+    dialogs.ChooseNextFile(std::nullopt);
+    Child<QPushButton>("generateButton")->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 3u);
+    EXPECT_EQ(dialogs.fileRequests[2].initialName, folder.filePath("Pump house.pdf"));
 }
 
 TEST_F(DetailsReport, WindowKeepsProcessingEventsWhileTheReportIsWritten)

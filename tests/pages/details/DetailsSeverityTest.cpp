@@ -129,7 +129,7 @@ class DetailsSeverityLayout : public DetailsSeverity, public testing::WithParamI
 // of either template.
 TEST_P(DetailsSeverityLayout, CoversNoOtherControl)
 {
-    ASSERT_EQ(WriteTemplate(GetParam()), SettingWrite::Written);
+    document.Project().reportTemplate = ReportTemplate(GetParam());
     AddInspection(2);
     document.Project().severityCriteria = TwoClasses(1.0);
     Open();

@@ -1,0 +1,137 @@
+#include "ProjectExtensions.h"
+
+#include "ExtensionEntry.h"
+
+#include <set>
+
+namespace {
+
+const QByteArrayView Magic("QVRX");
+constexpr quint32 BlockVersion = 1;
+constexpr qint64 EntryHeaderSize = 4 + 4;
+
+// A choice among numbered values, stored as a uint32 no larger than the last value.
+template<typename Enum>
+bool ReadChoice(EntryReader& in, std::optional<Enum>& field, Enum last)
+{
+    const auto value = in.ReadUInt32();
+    if (!value || *value > quint32(last)) {
+        return false;
+    }
+    field = Enum(*value);
+    return true;
+}
+
+template<typename Enum>
+bool WriteChoice(EntryWriter& out, const std::optional<Enum>& field)
+{
+    if (field) {
+        out.WriteUInt32(quint32(*field));
+    }
+    return field.has_value();
+}
+
+// Each tag's reader and writer side by side. A reader returns false for a payload that does not
+// hold a valid value; a writer returns false when the project states nothing for its tag, and
+// the entry is then left out.
+
+bool ReadTemplateEntry(EntryReader& in, ReportProject& project)
+{
+    return ReadChoice(in, project.reportTemplate, ReportTemplate::Buildings);
+}
+
+bool WriteTemplateEntry(EntryWriter& out, const ReportProject& project)
+{
+    return WriteChoice(out, project.reportTemplate);
+}
+
+bool ReadUnitEntry(EntryReader& in, ReportProject& project)
+{
+    return ReadChoice(in, project.unit, TemperatureUnit::Kelvin);
+}
+
+bool WriteUnitEntry(EntryWriter& out, const ReportProject& project)
+{
+    return WriteChoice(out, project.unit);
+}
+
+struct ExtensionTag
+{
+    quint32 tag;
+    bool (*read)(EntryReader& in, ReportProject& project);
+    bool (*write)(EntryWriter& out, const ReportProject& project);
+};
+
+// Entries are written in this order. A new tag gets a row here and a line in PROJECT-FORMAT.md.
+constexpr ExtensionTag Tags[] = {
+    {1, ReadTemplateEntry, WriteTemplateEntry},
+    {2, ReadUnitEntry, WriteUnitEntry},
+};
+
+const ExtensionTag* KnownTag(quint32 tag)
+{
+    for (const ExtensionTag& known : Tags) {
+        if (known.tag == tag) {
+            return &known;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool ReadProjectExtensions(QByteArrayView rest, ReportProject& project)
+{
+    if (!rest.startsWith(Magic)) {
+        return true;
+    }
+    ByteCursor in(rest, ByteOrder::Little);
+    in.Take(Magic.size());
+    const auto version = in.Read<quint32>();
+    const auto count = in.Read<quint32>();
+    if (!version || *version != BlockVersion || !count || *count > in.Remaining() / EntryHeaderSize) {
+        return false;
+    }
+    std::set<quint32> seen;
+    for (quint32 index = 0; index < *count; ++index) {
+        const auto tag = in.Read<quint32>();
+        const auto length = in.Read<quint32>();
+        const auto payload = length ? in.Take(*length) : std::nullopt;
+        if (!tag || !payload || !seen.insert(*tag).second) {
+            return false;
+        }
+        if (const ExtensionTag* known = KnownTag(*tag)) {
+            EntryReader entry(*payload);
+            if (!known->read(entry, project) || !entry.AtEnd()) {
+                return false;
+            }
+        }
+    }
+    // The block ends the file.
+    return in.AtEnd();
+}
+
+QByteArray WriteProjectExtensions(const ReportProject& project)
+{
+    ByteWriter entries(ByteOrder::Little);
+    quint32 count = 0;
+    for (const ExtensionTag& known : Tags) {
+        EntryWriter entry;
+        if (!known.write(entry, project)) {
+            continue;
+        }
+        entries.Write<quint32>(known.tag);
+        entries.Write<quint32>(quint32(entry.Bytes().size()));
+        entries.Append(entry.Bytes());
+        ++count;
+    }
+    if (count == 0) {
+        return {};
+    }
+    ByteWriter block(ByteOrder::Little);
+    block.Append(Magic);
+    block.Write<quint32>(BlockVersion);
+    block.Write<quint32>(count);
+    block.Append(entries.Bytes());
+    return block.Bytes();
+}
