@@ -174,6 +174,46 @@ TEST_F(SeverityDialog, MenuChoiceGradesTheProjectAndBecomesTheDefault)
     EXPECT_FALSE(document.IsModified());
 }
 
+// The last choice is the default of new projects; a project file carries its own criteria, and one
+// without them grades nothing, whatever the default.
+TEST_F(SeverityDialog, NewProjectsTakeTheLastChoiceFilesTheirOwn)
+{
+    Start();
+    CQvxReportWriterDoc& document = *app->Document();
+    const QString old = WriteNewProject(QStringLiteral("old.QVR"));
+    InNextDialog([](cSeverityCriteriaDlg& dialog) {
+        Choose(dialog, SeverityKind::OverAmbient);
+        Named<QSpinBox>(dialog, "priority0")->setValue(1);
+        Named<QPushButton>(dialog, "okButton")->click();
+    });
+    Trigger(CommandId::SeverityCriteria);
+    SeverityCriteria chosen = BuiltInCriteria(SeverityKind::OverAmbient);
+    chosen.classes[0].priority = 1;
+    ASSERT_EQ(document.Criteria(), chosen);
+
+    const QString saved = folder.filePath(QStringLiteral("graded.QVR"));
+    chosenFiles.push_back(saved);
+    ASSERT_TRUE(document.SaveAs());
+    document.New();
+    EXPECT_EQ(document.Project().severityCriteria, chosen);
+    EXPECT_FALSE(document.IsModified());
+    ASSERT_TRUE(document.OpenProjectPath(old));
+    EXPECT_EQ(document.Project().severityCriteria, std::nullopt);
+    EXPECT_EQ(document.Criteria().kind, SeverityKind::None);
+    ASSERT_TRUE(document.OpenProjectPath(saved));
+    EXPECT_EQ(document.Criteria(), chosen);
+
+    InNextDialog([](cSeverityCriteriaDlg& dialog) {
+        Choose(dialog, SeverityKind::None);
+        Named<QPushButton>(dialog, "okButton")->click();
+    });
+    Trigger(CommandId::SeverityCriteria);
+    EXPECT_EQ(document.Project().severityCriteria, SeverityCriteria {});
+    EXPECT_TRUE(document.IsModified());
+    document.New();
+    EXPECT_EQ(document.Project().severityCriteria, std::nullopt);
+}
+
 using TrackingExport = ShellTest;
 
 TEST_F(TrackingExport, WritesTheOpenProjectsTableWhereTheUserChose)
