@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 QString PdfText(const QString& path)
@@ -148,8 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
                      " K "}),
     [](const testing::TestParamInfo<OptionsCase>& info) { return std::string(info.param.name); });
 
-// The tracking table goes to the output in the settings' unit unless one is given. A snapshot that
-// cannot be read is no failure: its temperatures stay empty, as the table of the window has them.
+// The tracking table goes to the output in the project's unit (the settings' for a file that states
+// none) unless one is given. A snapshot that cannot be read is no failure: its temperatures stay
+// empty, as the table of the window has them.
 TEST_F(ReportCommands, ExportCsvPrintsTheTrackingTable)
 {
     ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
@@ -170,6 +173,24 @@ TEST_F(ReportCommands, ExportCsvPrintsTheTrackingTable)
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].contains(",Cursor 1 (K),Cursor 2 (K),Difference (K),"));
     EXPECT_TRUE(lines[1].startsWith("1,Pump,,,,,,,,"));
+}
+
+// Criteria saved with the project grade its findings in both the tracking table and the report.
+TEST_F(ReportCommands, CriteriaInTheFileGradeTheCsvAndThePdf)
+{
+    project.severityCriteria = SeverityCriteria {
+        SeverityKind::Custom, {{std::numeric_limits<float>::infinity(), QStringLiteral("Any rise"), {}, 3}}};
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+    ASSERT_EQ(Run({QStringLiteral("--export-csv"), projectPath}).exitStatus, 0);
+    const QList<QByteArray> lines = printed.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[1].contains(",Any rise,")) << lines[1].toStdString();
+
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Severity Any rise"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Severity criteria: Custom")));
 }
 
 struct FailureCase
