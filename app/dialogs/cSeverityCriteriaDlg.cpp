@@ -164,6 +164,11 @@ QString cSeverityCriteriaDlg::BoundText(float kelvin) const
     return TenthsWithUnit(float(ShownBound(kelvin, unit)), UnitTextsFor(unit).temperature);
 }
 
+QString cSeverityCriteriaDlg::AboveText(float kelvin) const
+{
+    return FillPlaceholders(LoadAppString(StringId::AboveBound), {BoundText(kelvin)});
+}
+
 void cSeverityCriteriaDlg::ShowTable()
 {
     const bool none = shown.kind == SeverityKind::None;
@@ -182,7 +187,8 @@ void cSeverityCriteriaDlg::ShowTable()
     addButton->setEnabled(count < MaxSeverityClasses);
     removeButton->setEnabled(count > 1);
 
-    table->clearContents();
+    // Dropping the rows drops their editors too, whatever the new rows hold.
+    table->setRowCount(0);
     table->setRowCount(count);
     const QString suffix = QLatin1Char(' ') + UnitTextsFor(unit).temperature;
     for (int row = 0; row < count; ++row) {
@@ -196,11 +202,17 @@ void cSeverityCriteriaDlg::ShowTable()
             bound->setSuffix(suffix);
             bound->setValue(ShownBound(entry.upperBound, unit));
             table->setCellWidget(row, BoundColumn, bound);
+            if (row == count - 2) {
+                // The open class starts where this one ends.
+                connect(bound, &QDoubleSpinBox::valueChanged, this, [this, count](double value) {
+                    if (QTableWidgetItem* open = table->item(count - 1, BoundColumn)) {
+                        open->setText(AboveText(float(KelvinFromUnit(value, unit))));
+                    }
+                });
+            }
         } else {
-            const QString text = !last
-                ? BoundText(entry.upperBound)
-                : FillPlaceholders(LoadAppString(StringId::AboveBound),
-                                   {BoundText(row > 0 ? shown.classes[size_t(row - 1)].upperBound : 0.0f)});
+            const QString text = !last ? BoundText(entry.upperBound)
+                                       : AboveText(row > 0 ? shown.classes[size_t(row - 1)].upperBound : 0.0f);
             auto* bound = new QTableWidgetItem(text);
             bound->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             table->setItem(row, BoundColumn, bound);

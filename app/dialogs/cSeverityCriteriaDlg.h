@@ -34,6 +34,7 @@ private:
     void ShowTable();
     void TakeTable();
     QString BoundText(float kelvin) const;
+    QString AboveText(float kelvin) const;
 
     const SeverityCriteria current;
     const TemperatureUnit unit;

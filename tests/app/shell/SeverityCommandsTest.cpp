@@ -91,6 +91,9 @@ TEST_F(SeverityDialog, CustomTableIsCheckedBeforeItIsTaken)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, QStringLiteral("The upper bounds must rise from class to class (class 2)."));
 
+    Named<QDoubleSpinBox>(dialog, "bound2")->setValue(41.0);
+    EXPECT_EQ(Cell(dialog, 3, 0), QStringLiteral("above 41.0 °C"));
+    Named<QDoubleSpinBox>(dialog, "bound2")->setValue(40.0);
     Named<QDoubleSpinBox>(dialog, "bound1")->setValue(12.5);
     Named<QTableWidget>(dialog, "criteriaTable")->item(3, 1)->setText(QStringLiteral("  "));
     dialog.accept();
@@ -136,6 +139,12 @@ TEST_F(SeverityDialog, CustomBoundsInFahrenheitAreKeptInKelvin)
     ASSERT_EQ(dialog.Chosen().classes.size(), 2u);
     EXPECT_EQ(dialog.Chosen().classes[0].upperBound, 10.0f);
     EXPECT_EQ(dialog.Chosen().classes[0].name, QStringLiteral("Mid"));
+
+    // A built-in table shows its bounds as text, no editor left over from the custom one.
+    Choose(dialog, SeverityKind::SimilarComponents);
+    EXPECT_EQ(Named<QTableWidget>(dialog, "criteriaTable")->cellWidget(0, 0), nullptr);
+    EXPECT_EQ(Cell(dialog, 0, 0), QStringLiteral("5.4 °F"));
+    EXPECT_EQ(Cell(dialog, 2, 0), QStringLiteral("above 27.0 °F"));
 }
 
 // Runs `handle` on the dialog the next command opens.
