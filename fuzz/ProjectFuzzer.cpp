@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!reread.Ok() || SerializeProject(reread.project) != written) {
         std::abort();
     }
-    if (reread.project.reportTemplate != read.project.reportTemplate || reread.project.unit != read.project.unit) {
+    if (reread.project.reportTemplate != read.project.reportTemplate || reread.project.unit != read.project.unit ||
+        reread.project.severityCriteria != read.project.severityCriteria) {
         std::abort();
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "ReportLayout.h"
 #include "ScaleDrawing.h"
 #include "TemperatureScale.h"
+#include "SeverityLines.h"
 #include "TemperatureText.h"
 #include "TextPlacement.h"
 #include "VisualImageQueue.h"
@@ -243,13 +244,15 @@ private:
             CursorRow(2140, cursorB);
         }
         if (cursorA >= 1 && cursorB >= 1) {
+            const float difference = snapshot->MarkerDifference(cursorA - 1, cursorB - 1);
             LabelledRow(100,
                         430,
                         970,
                         2210,
                         2280,
                         LoadAppString(StringId::Difference),
-                        DifferenceWithUnit(snapshot->MarkerDifference(cursorA - 1, cursorB - 1), units.temperature));
+                        DifferenceWithUnit(difference, units.temperature));
+            DrawSeverityRow(painter, 2280, layout.project.Criteria(), difference, layout.options.unit);
         }
     }
 

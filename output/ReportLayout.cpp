@@ -7,6 +7,7 @@
 #include "PrintfText.h"
 #include "ReportBoxes.h"
 #include "ReportDate.h"
+#include "SeverityLines.h"
 #include "TextPlacement.h"
 #include "VisualImageQueue.h"
 
@@ -16,6 +17,8 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
 
 using PageGeometry::Edges;
 
@@ -252,5 +255,7 @@ void ReportLayout::DrawSummaryPage(QPainter& painter, int summaryPage)
     for (int row = 0; row < SummaryRowsPerPage && first + row < inspections; ++row) {
         DrawSummaryRow(painter, SummaryFirstRow + row * ReportBoxes::SummaryRowHeight, first + row);
     }
+    const int rowsHere = std::clamp(inspections - first, 0, SummaryRowsPerPage);
+    DrawCriteriaLine(painter, SummaryFirstRow + rowsHere * SummaryRowHeight, project.Criteria());
     DrawFooter(painter);
 }

@@ -37,10 +37,15 @@ QString TenthsWithUnit(float value, const QString& unit)
 
 QString DifferenceWithUnit(float value, const QString& unit)
 {
+    return DifferenceDigits(value) + QLatin1Char(' ') + unit;
+}
+
+QString DifferenceDigits(float value)
+{
     QString text = QString::number(double(value), 'f', 1);
     const bool allZero = std::none_of(text.begin(), text.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
     if (text.startsWith(QLatin1Char('-')) && allZero) {
         text.remove(0, 1);
     }
-    return text + QLatin1Char(' ') + unit;
+    return text;
 }

@@ -24,3 +24,5 @@ QString TenthsWithUnit(float value, const QString& unit);
 
 // The same for a difference of two temperatures, which never shows a negative zero.
 QString DifferenceWithUnit(float value, const QString& unit);
+// Its number alone, "%.1f" without a negative zero.
+QString DifferenceDigits(float value);

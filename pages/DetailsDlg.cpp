@@ -33,6 +33,7 @@ DetailsDlg::DetailsDlg(CQvxReportWriterDoc* document, QWidget* parent)
     connect(document, &CQvxReportWriterDoc::GatherForSaving, this, &DetailsDlg::StoreInspection);
     connect(document, &CQvxReportWriterDoc::ReportOptionsChanging, this, &DetailsDlg::StoreInspection);
     connect(document, &CQvxReportWriterDoc::ReportOptionsChanged, this, &DetailsDlg::ShowReportOptions);
+    connect(document, &CQvxReportWriterDoc::CriteriaChanged, this, &DetailsDlg::ShowSeverity);
     UpdatePositionText();
 }
 

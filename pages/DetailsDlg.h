@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CQvxReportWriterDoc;
 class ImageArea;
@@ -63,6 +64,8 @@ public:
     // The user's choice in "Temperature Units": the project's unit from now on (its typed values
     // converted) and the unit of new projects.
     void SetUnit(int unit);
+    // "Use": the repair priority becomes the one the shown finding's severity class suggests.
+    void UseSuggestedPriority();
 
     quint32 PenColour() const { return penColour; }
     // The open project's template.
@@ -127,6 +130,9 @@ private:
 
     // After a report was written: its path, with the choice to open it.
     void OfferToOpen(const QString& path);
+    // The severity class of the shown finding (DetailsSeverity.cpp).
+    void BuildSeverityPanel();
+    void ShowSeverity();
 
     // Strokes.
     void TakePenSize();
@@ -198,4 +204,11 @@ private:
     QLineEdit* differenceEdit = nullptr;
     QLineEdit* emissivityEdit = nullptr;
     QLineEdit* reflectedEdit = nullptr;
+
+    QLabel* severityLabel = nullptr;
+    cColourEdit* severityField = nullptr;
+    QPushButton* useButton = nullptr;
+    QLabel* severityAction = nullptr;
+    std::optional<int> suggestedPriority; // of the class shown, while one is
+    bool buildingFieldsLowered = false;
 };

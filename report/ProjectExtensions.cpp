@@ -1,6 +1,7 @@
 #include "ProjectExtensions.h"
 
 #include "ExtensionEntry.h"
+#include "SeverityEntry.h"
 
 #include <set>
 
@@ -55,6 +56,20 @@ bool WriteUnitEntry(EntryWriter& out, const ReportProject& project)
     return WriteChoice(out, project.unit);
 }
 
+bool ReadCriteriaEntry(EntryReader& in, ReportProject& project)
+{
+    project.severityCriteria = ReadSeverityCriteria(in);
+    return project.severityCriteria.has_value();
+}
+
+bool WriteCriteriaEntry(EntryWriter& out, const ReportProject& project)
+{
+    if (project.severityCriteria) {
+        WriteSeverityCriteria(out, *project.severityCriteria);
+    }
+    return project.severityCriteria.has_value();
+}
+
 struct ExtensionTag
 {
     quint32 tag;
@@ -66,6 +81,7 @@ struct ExtensionTag
 constexpr ExtensionTag Tags[] = {
     {1, ReadTemplateEntry, WriteTemplateEntry},
     {2, ReadUnitEntry, WriteUnitEntry},
+    {5, ReadCriteriaEntry, WriteCriteriaEntry},
 };
 
 const ExtensionTag* KnownTag(quint32 tag)

@@ -6,9 +6,9 @@
 #include <QByteArrayView>
 
 // The extension block of the project file: what a project carries beyond the version 1.2
-// layout (its template and temperature unit, and what later versions add). It follows the last
-// details record, where readers of the 1.2 layout stop. PROJECT-FORMAT.md describes the frame
-// and lists the tags.
+// layout (its template, temperature unit and severity criteria, and what later versions add). It
+// follows the last details record, where readers of the 1.2 layout stop. PROJECT-FORMAT.md
+// describes the frame and lists the tags.
 
 // Reads `rest`, the bytes after the last record, into `project`. Bytes that do not begin with
 // the block's magic are ignored; a block that is cut short, overruns, holds anything after its

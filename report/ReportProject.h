@@ -4,6 +4,7 @@
 #include "InspectionSelection.h"
 #include "ReportTemplate.h"
 #include "ReportTitle.h"
+#include "SeverityCriteria.h"
 
 #include "snapshot/TemperatureUnit.h"
 
@@ -24,6 +25,11 @@ public:
     // and its user's settings apply.
     std::optional<ReportTemplate> reportTemplate;
     std::optional<TemperatureUnit> unit;
+    // The table the findings are graded by; a project that states none grades nothing.
+    std::optional<SeverityCriteria> severityCriteria;
+
+    // The criteria the findings are graded by: None when the project states none.
+    SeverityCriteria Criteria() const { return severityCriteria.value_or(SeverityCriteria {}); }
 
     // A project from separately read lists; nothing when their lengths differ.
     static std::optional<ReportProject>

@@ -13,6 +13,7 @@ packages=(
     poppler-utils qpdf xvfb xauth
     librsvg2-bin
     desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
+    python3
 )
 
 missing=()

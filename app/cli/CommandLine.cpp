@@ -123,6 +123,8 @@ QString UsageText()
         "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
         "              [--common-scale]                    the project's inspection report as a PDF\n"
         "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
+        "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
+        "                                                  the tracking table, one CSV row per inspection\n"
         "  thermreport --help                              this text\n"
         "Exit status: 0 done, 2 the file could not be read or written, 64 wrong usage.\n");
 }

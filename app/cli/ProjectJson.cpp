@@ -4,6 +4,8 @@
 
 #include <QJsonArray>
 
+#include <cmath>
+
 namespace {
 
 QJsonValue TemplateToJson(std::optional<ReportTemplate> reportTemplate)
@@ -28,6 +30,22 @@ QJsonValue UnitToJson(std::optional<TemperatureUnit> unit)
         break;
     }
     return QStringLiteral("C");
+}
+
+// The criteria the findings are graded by; kind "none" with no classes when the project states none.
+// The open-ended last class has a null bound, JSON having no infinity.
+QJsonObject CriteriaToJson(const SeverityCriteria& criteria)
+{
+    const char* kinds[] = {"none", "similarComponents", "overAmbient", "custom"};
+    QJsonArray classes;
+    for (const SeverityClass& entry : criteria.classes) {
+        classes.append(
+            QJsonObject {{"upperBound", std::isinf(entry.upperBound) ? QJsonValue() : QJsonValue(entry.upperBound)},
+                         {"name", entry.name},
+                         {"action", entry.action},
+                         {"priority", qint64(entry.priority)}});
+    }
+    return {{"kind", QLatin1String(kinds[int(criteria.kind)])}, {"classes", classes}};
 }
 
 QJsonObject DateToJson(const OleDate& date)
@@ -109,6 +127,7 @@ QJsonObject ProjectToJson(const ReportProject& project, double version)
     return {{"version", version},
             {"template", TemplateToJson(project.reportTemplate)},
             {"unit", UnitToJson(project.unit)},
+            {"severityCriteria", CriteriaToJson(project.Criteria())},
             {"title", TitleToJson(project.title)},
             {"selections", selections},
             {"details", details}};

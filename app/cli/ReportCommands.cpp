@@ -9,6 +9,7 @@
 #include "app/strings/StringSource.h"
 #include "output/CursorChoices.h"
 #include "output/PrintReport.h"
+#include "output/TrackingTable.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFileIO.h"
 #include "snapshot/ByteView.h"
@@ -32,6 +33,7 @@ constexpr int Usage = 64;
 struct ReportRequest
 {
     bool pdf = false;
+    bool csv = false;
     QString outputPath;
     QString projectPath;
     std::optional<TemperatureUnit> unit;
@@ -66,13 +68,14 @@ RequestParse ParseReportRequest(const QStringList& arguments)
 {
     ReportRequest request;
     request.pdf = arguments.first() == QLatin1String("--pdf");
+    request.csv = arguments.first() == QLatin1String("--export-csv");
     const CommandArguments split = SplitCommandArguments(arguments, {QStringLiteral("--common-scale")});
     if (!split.error.isEmpty()) {
         return Failure(split.error);
     }
     const QStringList& files = split.files;
     for (const auto& [argument, value] : split.options) {
-        if (request.pdf && argument == QLatin1String("--unit") && !request.unit) {
+        if ((request.pdf || request.csv) && argument == QLatin1String("--unit") && !request.unit) {
             request.unit = UnitNamed(value);
             if (!request.unit) {
                 return Failure(QStringLiteral("unknown unit \"%1\" (use c, f or k)").arg(value));
@@ -93,7 +96,7 @@ RequestParse ParseReportRequest(const QStringList& arguments)
         return Failure(QStringLiteral("--pdf needs an output file and a project file"));
     }
     if (!request.pdf && files.size() != 1) {
-        return Failure(QStringLiteral("--export-json needs one project file"));
+        return Failure(QStringLiteral("%1 needs one project file").arg(arguments.first()));
     }
     request.outputPath = request.pdf ? files[0] : QString();
     request.projectPath = files.last();
@@ -200,7 +203,8 @@ WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output,
 bool IsReportCommand(const QStringList& arguments)
 {
     return !arguments.isEmpty() &&
-        (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json"));
+        (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json") ||
+         arguments.first() == QLatin1String("--export-csv"));
 }
 
 ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress)
@@ -216,6 +220,14 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
     }
     if (request.pdf) {
         return WritePdf(request, std::move(read.project), output, progress);
+    }
+    if (request.csv) {
+        // The tracking table is in the unit the report would be: the project's, unless one is given.
+        const TemperatureUnit unit = request.unit.value_or(read.project.unit.value_or(TempUnitSetting()));
+        if (output.write(TrackingTableCsv(read.project, unit)) < 0) {
+            return {FileProblem, QStringLiteral("cannot write to standard output")};
+        }
+        return {Done, {}};
     }
     // What the report would be printed in: an old file that states neither takes the settings.
     ReportProject& project = read.project;
@@ -234,7 +246,10 @@ QString ReportUsageText()
         "  thermreport --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings]\n"
         "              [--common-scale]                    the project's report as a PDF file, in its\n"
         "                                                  own unit and template unless they are given\n"
-        "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n");
+        "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
+        "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
+        "                                                  the tracking table, one CSV row per inspection,\n"
+        "                                                  in the project's unit unless one is given\n");
 }
 
 int RunReportCommandLine(const QStringList& arguments)

@@ -9,6 +9,7 @@ class ReportProgress;
 // The report modes of the command line, which need no display:
 //   --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings] [--common-scale]
 //   --export-json PROJECT.QVR
+//   --export-csv PROJECT.QVR [--unit c|f|k]
 
 // True when the first argument names one of the report modes.
 bool IsReportCommand(const QStringList& arguments);

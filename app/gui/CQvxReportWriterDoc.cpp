@@ -9,6 +9,7 @@
 #include "app/strings/StringSource.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFileIO.h"
+#include "report/SeverityEntry.h"
 #include "report/TypedUnits.h"
 
 #include <QDateTime>
@@ -19,12 +20,17 @@ namespace {
 const QString ProjectSuffix = QStringLiteral("QVR");
 const QString ProjectFilter = QStringLiteral("QVX Report Files (*.QVR);;All Files (*.*)");
 
-// A new project takes the user's template and unit.
+// A new project takes the user's template and unit, and the severity criteria last chosen.
 ReportProject NewProject()
 {
     ReportProject project = NewReportProject(QDateTime::currentDateTime());
     project.reportTemplate = TemplateSetting();
     project.unit = TempUnitSetting();
+    // A project states criteria only once they grade, so that files stay as they were without.
+    const auto criteria = ReadSeverityEntry(GetSeverityCriteriaSetting());
+    if (criteria && criteria->kind != SeverityKind::None) {
+        project.severityCriteria = criteria;
+    }
     return project;
 }
 
@@ -72,6 +78,16 @@ void CQvxReportWriterDoc::ChangeUnit(TemperatureUnit chosen)
     project.unit = chosen;
     SetModified();
     emit ReportOptionsChanged();
+}
+
+void CQvxReportWriterDoc::ChangeCriteria(const SeverityCriteria& chosen)
+{
+    if (chosen == Criteria()) {
+        return;
+    }
+    project.severityCriteria = chosen;
+    SetModified();
+    emit CriteriaChanged();
 }
 
 void CQvxReportWriterDoc::New()

@@ -41,6 +41,11 @@ public:
     // inspection. Choosing what is already in use does nothing.
     void ChangeTemplate(ReportTemplate chosen);
     void ChangeUnit(TemperatureUnit chosen);
+    // The severity criteria the open project grades its findings by: None when it states none.
+    SeverityCriteria Criteria() const { return project.Criteria(); }
+    // The user's choice of criteria: from now on the project states it and is modified. Choosing
+    // what is in use does nothing.
+    void ChangeCriteria(const SeverityCriteria& chosen);
 
     // The parent of the file dialogs; none by default.
     void SetDialogParent(QWidget* parent) { dialogParent = parent; }
@@ -68,6 +73,8 @@ signals:
     void ReportOptionsChanging();
     // The open project's template or unit changed: the pages show it in the new one.
     void ReportOptionsChanged();
+    // The open project grades by other criteria: the pages show its findings graded afresh.
+    void CriteriaChanged();
 
 private:
     bool SaveTo(const QString& filePath);

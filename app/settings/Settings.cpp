@@ -8,6 +8,7 @@ constexpr const char* LanguageName = "Language";
 constexpr const char* TemplateName = "Template";
 constexpr const char* TempUnitName = "TempUnit";
 constexpr const char* CommonScaleName = "CommonScale";
+constexpr const char* SeverityCriteriaName = "SeverityCriteria";
 
 QString ProfileKey(const char* name)
 {
@@ -21,7 +22,7 @@ int ReadInteger(const QSettings& store, const QString& key, int absent)
     return ok ? value : absent;
 }
 
-SettingWrite WriteInteger(QSettings& store, const QString& key, int value)
+SettingWrite WriteValue(QSettings& store, const QString& key, const QVariant& value)
 {
     if (!store.isWritable()) {
         return SettingWrite::KeyUnavailable;
@@ -40,7 +41,7 @@ int GetLanguageSetting()
 
 SettingWrite WriteLanguageSetting(int language)
 {
-    return WriteInteger(*OpenFrameworkProfile(), ProfileKey(LanguageName), language);
+    return WriteValue(*OpenFrameworkProfile(), ProfileKey(LanguageName), language);
 }
 
 int GetTemplate()
@@ -50,7 +51,7 @@ int GetTemplate()
 
 SettingWrite WriteTemplate(int reportTemplate)
 {
-    return WriteInteger(*OpenFrameworkProfile(), ProfileKey(TemplateName), reportTemplate);
+    return WriteValue(*OpenFrameworkProfile(), ProfileKey(TemplateName), reportTemplate);
 }
 
 int GetTempUnit()
@@ -68,7 +69,17 @@ int GetTempUnit()
 
 SettingWrite WriteTempUnit(int unit)
 {
-    return WriteInteger(*OpenProgramKey(), QLatin1String(TempUnitName), unit);
+    return WriteValue(*OpenProgramKey(), QLatin1String(TempUnitName), unit);
+}
+
+QByteArray GetSeverityCriteriaSetting()
+{
+    return OpenProgramKey()->value(QLatin1String(SeverityCriteriaName)).toByteArray();
+}
+
+SettingWrite WriteSeverityCriteriaSetting(const QByteArray& criteria)
+{
+    return WriteValue(*OpenProgramKey(), QLatin1String(SeverityCriteriaName), criteria);
 }
 
 ReportTemplate TemplateSetting()

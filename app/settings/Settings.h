@@ -2,6 +2,7 @@
 
 #include "report/ReportTemplate.h"
 #include "snapshot/TemperatureUnit.h"
+#include <QByteArray>
 
 // The program's per-user settings: language, report template, temperature unit and report options. They are read
 // afresh on every call; nothing is cached, so a change made in one place is seen everywhere.
@@ -34,3 +35,7 @@ TemperatureUnit TempUnitSetting();
 // shares one colour scale. Off when never chosen.
 bool GetCommonScale();
 SettingWrite WriteCommonScale(bool common);
+// The "SeverityCriteria" value of the program key: the severity criteria last chosen, which new
+// projects take, in the bytes the project file stores them in. Empty when never chosen.
+QByteArray GetSeverityCriteriaSetting();
+SettingWrite WriteSeverityCriteriaSetting(const QByteArray& criteria);

@@ -32,6 +32,11 @@ bool SetCommonScale(bool common)
     return ToldIfFailed(WriteCommonScale(common));
 }
 
+bool SetSeverityCriteriaSetting(const QByteArray& criteria)
+{
+    return ToldIfFailed(WriteSeverityCriteriaSetting(criteria));
+}
+
 bool SetTempUnit(int unit)
 {
     switch (WriteTempUnit(unit)) {

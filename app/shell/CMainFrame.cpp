@@ -2,8 +2,10 @@
 
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/ProgramIcon.h"
+#include "app/dialogs/TrackingTableExport.h"
 #include "app/dialogs/cLanguageDlg.h"
 #include "app/dialogs/cReportOptionsDlg.h"
+#include "app/dialogs/cSeverityCriteriaDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
@@ -13,6 +15,7 @@
 #include "app/shell/RecentProjectsMenu.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "pages/DetailsDlg.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -72,6 +75,13 @@ void CMainFrame::ConnectCommands()
     });
     on(CommandId::FileSave, [this] { document->Save(); });
     on(CommandId::FileSaveAs, [this] { document->SaveAs(); });
+    on(CommandId::ExportTrackingTable, [this] {
+        // What the Inspection Data page shows but has not stored yet belongs in the table too.
+        if (auto* details = qobject_cast<DetailsDlg*>(GetPage(2))) {
+            details->StoreInspection();
+        }
+        ExportTrackingTable(*document, this);
+    });
     on(CommandId::AppExit, [this] { close(); });
     on(CommandId::Language, [this] {
         cLanguageDlg dialog(StringSource().language, this);
@@ -85,6 +95,7 @@ void CMainFrame::ConnectCommands()
         cReportOptionsDlg dialog(this);
         dialog.exec();
     });
+    on(CommandId::SeverityCriteria, [this] { ChooseSeverityCriteria(*document, this); });
     on(CommandId::AppAbout, [this] {
         CSplashDlg dialog(this);
         dialog.exec();

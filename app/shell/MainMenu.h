@@ -20,6 +20,8 @@ constexpr unsigned int Language = 32799;
 constexpr unsigned int Template = 32774;
 constexpr unsigned int ReportOptions = 32810;
 constexpr unsigned int AppAbout = 57664;
+constexpr unsigned int ExportTrackingTable = 2170;
+constexpr unsigned int SeverityCriteria = 2171;
 } // namespace CommandId
 
 constexpr unsigned int MainMenuId = 450;

@@ -155,6 +155,45 @@ constexpr unsigned IncorrectLibrary = 457;
 constexpr unsigned SaveChangesTo = 1058;
 constexpr unsigned PleaseEnterInteger = 1093;
 
+// Severity criteria, the findings graded by them and the tracking table.
+constexpr unsigned SeverityCriteriaCaption = 700;
+constexpr unsigned CriteriaNone = 701;
+constexpr unsigned SimilarComponents = 702;
+constexpr unsigned OverAmbient = 703;
+constexpr unsigned CustomCriteria = 704;
+constexpr unsigned PossibleDeficiency = 705;
+constexpr unsigned ProbableDeficiency = 706;
+constexpr unsigned SeriousDeficiency = 707;
+constexpr unsigned MajorDiscrepancy = 708;
+constexpr unsigned WarrantsInvestigation = 709;
+constexpr unsigned RepairAsTimePermits = 710;
+constexpr unsigned MonitorUntilCorrected = 711;
+constexpr unsigned RepairImmediately = 712;
+constexpr unsigned UseSuggestion = 713;
+constexpr unsigned Severity = 714;
+constexpr unsigned SeverityCriteriaLine = 715; // "%s" the criteria's name
+constexpr unsigned UpperBound = 716;
+constexpr unsigned SeverityClassHeading = 717;
+constexpr unsigned RecommendedAction = 718;
+constexpr unsigned SuggestedPriority = 719;
+constexpr unsigned AboveBound = 720; // "%s" the last bound with its unit
+constexpr unsigned AddClass = 721;
+constexpr unsigned RemoveClass = 722;
+constexpr unsigned BoundaryRule = 723;
+constexpr unsigned AmbientReference = 724;
+constexpr unsigned BoundsMustRise = 725; // "%d" the class number
+constexpr unsigned ClassNeedsName = 726; // "%d" the class number
+constexpr unsigned CriteriaGrades = 727;
+constexpr unsigned ExportTrackingTable = 728;
+constexpr unsigned CsvFiles = 729;
+constexpr unsigned CannotWriteTrackingTable = 730; // "%s" the file and the reason
+constexpr unsigned TrackingNumber = 731;
+constexpr unsigned InspectedInitials = 732;
+constexpr unsigned RepairedInitials = 733;
+constexpr unsigned ReinspectedInitials = 734;
+constexpr unsigned SnapshotFile = 735;
+constexpr unsigned PhotoFile = 736;
+
 // File dialogs.
 constexpr unsigned PdfFiles = 1109;
 constexpr unsigned AllFiles = 1110;

@@ -78,6 +78,7 @@ void DetailsDlg::BuildControls()
     BuildDateRows();
     BuildMeasurementPanel();
     BuildBuildingFields();
+    BuildSeverityPanel();
     ShowTemplate();
 }
 

@@ -65,6 +65,7 @@ void DetailsDlg::ShowMeasurements()
     reflectedEdit->setText(TemperatureText(ReflectedTemperature(snapshot->reflectedTemp, unit), unit));
     imageArea->SetMarkers(first - 1, second - 1);
     scaleView->SetScale(*snapshot, UnitSuffix(unit));
+    ShowSeverity();
 }
 
 void DetailsDlg::ShowCursorTemperature(QComboBox* list, cColourEdit* field)

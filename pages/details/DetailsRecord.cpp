@@ -159,6 +159,7 @@ void DetailsDlg::ResetPage()
     imageArea->SetStrokes({});
     imageArea->SetShown(false);
     scaleView->Clear();
+    ShowSeverity();
 }
 
 void DetailsDlg::LoadShownPictures()
@@ -207,6 +208,7 @@ void DetailsDlg::EmptyControls()
     materialList->setCurrentIndex(0);
     cursorListA->clear();
     cursorListB->clear();
+    ShowSeverity();
 }
 
 void DetailsDlg::PutRecordTexts(const InspectionDetails& record)

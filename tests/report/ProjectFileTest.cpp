@@ -78,6 +78,24 @@ QByteArray Block(qint32 count, const QByteArray& entries, qint32 version = 1)
 
 const QByteArray BuildingsFahrenheit = Block(2, Entry(1, Int32(1)) + Entry(2, Int32(1)));
 
+// Severity criteria entries (tag 5): the kind, then the class count and each class.
+QByteArray Text(const char* utf8)
+{
+    return Int32(qint32(qstrlen(utf8))) + QByteArray(utf8);
+}
+
+QByteArray Class(float bound, const char* name, const char* action, qint32 priority)
+{
+    return Float32(bound) + Text(name) + Text(action) + Int32(priority);
+}
+
+const float Open = std::numeric_limits<float>::infinity();
+const QByteArray CustomPayload =
+    Int32(3) + Int32(2) + Class(2.5f, "Warm, \"maybe\"", "Look again", 1) + Class(Open, "\xE8\xB5\xA4", "", 5);
+const SeverityCriteria Custom {
+    SeverityKind::Custom,
+    {{2.5f, "Warm, \"maybe\"", "Look again", 1}, {Open, QString::fromUtf8("\xE8\xB5\xA4"), "", 5}}};
+
 TEST(ProjectFile, NewProjectIsFortyOneBytes)
 {
     ReportProject project;
@@ -136,6 +154,7 @@ struct BlockCase
     ProjectReadError error;
     std::optional<ReportTemplate> reportTemplate = std::nullopt;
     std::optional<TemperatureUnit> unit = std::nullopt;
+    std::optional<SeverityCriteria> criteria = std::nullopt;
 };
 
 class ProjectFileBlock : public testing::TestWithParam<BlockCase>
@@ -151,6 +170,7 @@ TEST_P(ProjectFileBlock, ReadsWhatTheBlockStatesOrRefusesIt)
         ASSERT_EQ(read.error, c.error) << (oldLayout ? "1.0" : "1.2");
         EXPECT_EQ(read.project.reportTemplate, c.reportTemplate);
         EXPECT_EQ(read.project.unit, c.unit);
+        EXPECT_EQ(read.project.severityCriteria, c.criteria);
         if (read.Ok()) {
             EXPECT_EQ(read.project.DetailsAt(0)->name, "name0");
         }
@@ -203,8 +223,52 @@ INSTANTIATE_TEST_SUITE_P(
         BlockCase {"NegativeUnit", Block(1, Entry(2, Int32(-1))), ProjectReadError::Malformed},
         BlockCase {"KnownEntryTooShort", Block(1, Entry(1, QByteArray(2, '\0'))), ProjectReadError::Malformed},
         BlockCase {"KnownEntryTooLong", Block(1, Entry(1, Int32(1) + Int32(0))), ProjectReadError::Malformed},
-        BlockCase {"BytesAfterTheBlock", BuildingsFahrenheit + "x", ProjectReadError::Malformed}),
+        BlockCase {"BytesAfterTheBlock", BuildingsFahrenheit + "x", ProjectReadError::Malformed},
+        BlockCase {"CriteriaWithTheirTable",
+                   Block(2, Entry(5, CustomPayload) + Entry(1, Int32(0))),
+                   ProjectReadError::None,
+                   ReportTemplate::Maintenance,
+                   std::nullopt,
+                   Custom},
+        BlockCase {"CriteriaNoneStated",
+                   Block(1, Entry(5, Int32(0))),
+                   ProjectReadError::None,
+                   std::nullopt,
+                   std::nullopt,
+                   SeverityCriteria {}},
+        BlockCase {"CriteriaKindOutOfRange", Block(1, Entry(5, Int32(4))), ProjectReadError::Malformed},
+        BlockCase {"CriteriaNoneWithATable", Block(1, Entry(5, Int32(0) + Int32(1))), ProjectReadError::Malformed},
+        BlockCase {"CriteriaTableCutShort", Block(1, Entry(5, CustomPayload.chopped(1))), ProjectReadError::Malformed},
+        BlockCase {"CriteriaWithoutClasses", Block(1, Entry(5, Int32(1) + Int32(0))), ProjectReadError::Malformed},
+        BlockCase {
+            "CriteriaBoundsFalling",
+            Block(1,
+                  Entry(5,
+                        Int32(3) + Int32(3) + Class(5, "a", "", 1) + Class(4, "b", "", 1) + Class(Open, "c", "", 1))),
+            ProjectReadError::Malformed},
+        BlockCase {"CriteriaLastBoundClosed",
+                   Block(1, Entry(5, Int32(2) + Int32(1) + Class(40, "a", "", 1))),
+                   ProjectReadError::Malformed},
+        BlockCase {"CriteriaBlankName",
+                   Block(1, Entry(5, Int32(2) + Int32(1) + Class(Open, " ", "", 1))),
+                   ProjectReadError::Malformed},
+        BlockCase {"CriteriaPriorityOutOfRange",
+                   Block(1, Entry(5, Int32(1) + Int32(1) + Class(Open, "a", "", 6))),
+                   ProjectReadError::Malformed},
+        BlockCase {"CriteriaTextNotUtf8",
+                   Block(1, Entry(5, Int32(1) + Int32(1) + Class(Open, "\xFF", "", 1))),
+                   ProjectReadError::Malformed}),
     [](const testing::TestParamInfo<BlockCase>& info) { return info.param.name; });
+
+TEST(ProjectFile, BlockEntriesAreWrittenInTagOrder)
+{
+    ReportProject project = FullProject(1, 1);
+    project.severityCriteria = Custom;
+    project.unit = TemperatureUnit::Kelvin;
+    project.reportTemplate = ReportTemplate::Buildings;
+    const QByteArray block = Block(3, Entry(1, Int32(1)) + Entry(2, Int32(2)) + Entry(5, CustomPayload));
+    EXPECT_EQ(SerializeProject(project).toHex(), (SerializeProject(FullProject(1, 1)) + block).toHex());
+}
 
 TEST(ProjectFile, EveryTruncationOfABlockIsMalformed)
 {
@@ -367,6 +431,22 @@ ReportProject OnlyTheUnit()
     return project;
 }
 
+ReportProject EveryEntry()
+{
+    ReportProject project = FullProject(2, 1);
+    project.reportTemplate = ReportTemplate::Buildings;
+    project.unit = TemperatureUnit::Fahrenheit;
+    project.severityCriteria = Custom;
+    return project;
+}
+
+ReportProject CriteriaNone()
+{
+    ReportProject project = FullProject(1, 0);
+    project.severityCriteria = SeverityCriteria {};
+    return project;
+}
+
 ReportProject ExtremeNumbers()
 {
     ReportProject project = FullProject(2, 1);
@@ -386,6 +466,8 @@ INSTANTIATE_TEST_SUITE_P(Projects,
                                          RoundTripCase {"LongTexts", LongTexts},
                                          RoundTripCase {"TemplateAndUnit", TemplateAndUnit},
                                          RoundTripCase {"OnlyTheUnit", OnlyTheUnit},
+                                         RoundTripCase {"EveryEntry", EveryEntry},
+                                         RoundTripCase {"CriteriaNone", CriteriaNone},
                                          RoundTripCase {"ExtremeNumbers", ExtremeNumbers}),
                          [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
 

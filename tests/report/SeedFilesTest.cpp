@@ -30,7 +30,8 @@ TEST(SeedFiles, EveryOneLoads)
 
 TEST(SeedFiles, CurrentVersionFilesAreWrittenBackByteForByte)
 {
-    for (const char* name : {"new.QVR", "full.QVR", "block.QVR"}) {
+    for (const char* name :
+         {"new.QVR", "full.QVR", "block.QVR", "criteria.QVR", "criteria-ambient.QVR", "criteria-none.QVR"}) {
         const QByteArray bytes = Seed(name);
         EXPECT_EQ(SerializeProject(SerializeProject(bytes).project), bytes) << name;
     }
@@ -60,6 +61,25 @@ TEST(SeedFiles, BlocksStateTheTemplateAndUnit)
     const ProjectReadResult old = SerializeProject(Seed("full.QVR"));
     EXPECT_EQ(old.project.reportTemplate, std::nullopt);
     EXPECT_EQ(old.project.unit, std::nullopt);
+}
+
+TEST(SeedFiles, CriteriaSeedsStateTheirTables)
+{
+    const ProjectReadResult custom = SerializeProject(Seed("criteria.QVR"));
+    ASSERT_TRUE(custom.Ok());
+    ASSERT_TRUE(custom.project.severityCriteria.has_value());
+    EXPECT_EQ(custom.project.severityCriteria->kind, SeverityKind::Custom);
+    ASSERT_EQ(custom.project.severityCriteria->classes.size(), 3u);
+    EXPECT_EQ(custom.project.severityCriteria->classes[1].name, QString::fromUtf8("赤熱"));
+    EXPECT_EQ(custom.project.reportTemplate, ReportTemplate::Buildings);
+    const ProjectReadResult ambient = SerializeProject(Seed("criteria-ambient.QVR"));
+    ASSERT_TRUE(ambient.Ok());
+    EXPECT_EQ(ambient.project.Criteria().kind, SeverityKind::OverAmbient);
+    EXPECT_EQ(ambient.project.Criteria().classes.size(), 4u);
+    const ProjectReadResult none = SerializeProject(Seed("criteria-none.QVR"));
+    ASSERT_TRUE(none.Ok());
+    EXPECT_EQ(none.project.severityCriteria, SeverityCriteria {});
+    EXPECT_EQ(SerializeProject(Seed("full.QVR")).project.severityCriteria, std::nullopt);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 ReportProject SampleProject()
@@ -55,6 +57,7 @@ TEST(ProjectJson, EveryFieldUnderItsOwnName)
     EXPECT_EQ(json["version"].toDouble(), 1.2);
     EXPECT_TRUE(json["template"].isNull());
     EXPECT_TRUE(json["unit"].isNull());
+    EXPECT_EQ(json["severityCriteria"].toObject(), (QJsonObject {{"kind", "none"}, {"classes", QJsonArray()}}));
 
     const QJsonObject title = json["title"].toObject();
     EXPECT_EQ(title.keys().size(), 6);
@@ -99,8 +102,19 @@ TEST(ProjectJson, CommandPrintsTheProjectReadFromItsFile)
     ReportProject project = SampleProject();
     project.reportTemplate = ReportTemplate::Buildings;
     project.unit = TemperatureUnit::Kelvin;
+    project.severityCriteria =
+        SeverityCriteria {SeverityKind::OverAmbient,
+                          {{2.5f, QStringLiteral("Warm"), QStringLiteral("Watch"), 2},
+                           {std::numeric_limits<float>::infinity(), QStringLiteral("Hot"), {}, 5}}};
     ASSERT_TRUE(SaveProjectFile(path, project).ok);
     const QJsonObject json = ExportedJson(path);
+    const QJsonObject criteria = json["severityCriteria"].toObject();
+    EXPECT_EQ(criteria["kind"].toString(), "overAmbient");
+    const QJsonArray classes = criteria["classes"].toArray();
+    ASSERT_EQ(classes.size(), 2);
+    EXPECT_EQ(classes[0].toObject(),
+              (QJsonObject {{"upperBound", 2.5}, {"name", "Warm"}, {"action", "Watch"}, {"priority", 2}}));
+    EXPECT_TRUE(classes[1].toObject()["upperBound"].isNull());
     EXPECT_EQ(json["version"].toDouble(), 1.2);
     EXPECT_EQ(json["template"].toString(), "buildings");
     EXPECT_EQ(json["unit"].toString(), "K");

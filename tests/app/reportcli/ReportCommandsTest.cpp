@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 QString PdfText(const QString& path)
@@ -225,6 +227,49 @@ TEST(TerminalProgress, RewritesOneLineAndErasesItAtTheEnd)
     EXPECT_EQ(shown, QByteArray("\rPage 9 of 10\rPage 10 of 10\r") + QByteArray(13, ' ') + "\r");
 }
 
+// The tracking table goes to the output in the project's unit (the settings' for a file that states
+// none) unless one is given. A snapshot that cannot be read is no failure: its temperatures stay
+// empty, as the table of the window has them.
+TEST_F(ReportCommands, ExportCsvPrintsTheTrackingTable)
+{
+    ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
+    ReportCommandOutcome outcome = Run({QStringLiteral("--export-csv"), projectPath});
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    QList<QByteArray> lines = printed.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("No.,Inspection Name,Location,"));
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Cursor 1 (°F)").toUtf8()));
+    EXPECT_TRUE(lines[1].startsWith("1,Pump,,,,"));
+    EXPECT_TRUE(lines[1].endsWith('\r'));
+    EXPECT_TRUE(lines[2].isEmpty());
+
+    QFile::remove(snapshotPath);
+    outcome = Run({QStringLiteral("--export-csv"), QStringLiteral("--unit"), QStringLiteral("k"), projectPath});
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    lines = printed.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].contains(",Cursor 1 (K),Cursor 2 (K),Difference (K),"));
+    EXPECT_TRUE(lines[1].startsWith("1,Pump,,,,,,,,"));
+}
+
+// Criteria saved with the project grade its findings in both the tracking table and the report.
+TEST_F(ReportCommands, CriteriaInTheFileGradeTheCsvAndThePdf)
+{
+    project.severityCriteria = SeverityCriteria {
+        SeverityKind::Custom, {{std::numeric_limits<float>::infinity(), QStringLiteral("Any rise"), {}, 3}}};
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+    ASSERT_EQ(Run({QStringLiteral("--export-csv"), projectPath}).exitStatus, 0);
+    const QList<QByteArray> lines = printed.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[1].contains(",Any rise,")) << lines[1].toStdString();
+
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Severity Any rise"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Severity criteria: Custom")));
+}
+
 struct FailureCase
 {
     const char* name;
@@ -336,6 +381,37 @@ INSTANTIATE_TEST_SUITE_P(
             [](const QString&, const QString& project, const QTemporaryDir&) {
                 return QStringList {QStringLiteral("--export-json"), project, QStringLiteral("--common-scale")};
             }},
+            "csvMissingProject",
+            2,
+            "none.QVR: cannot open",
+            [](const QString&, const QString&, const QTemporaryDir& folder) {
+                return QStringList {QStringLiteral("--export-csv"), folder.filePath(QStringLiteral("none.QVR"))};
+            }},
+        FailureCase {
+            "csvUnreadableProject",
+            2,
+            "junk.QVR: Error reading QVR file",
+            [](const QString&, const QString&, const QTemporaryDir& folder) {
+                return QStringList {QStringLiteral("--export-csv"), folder.filePath(QStringLiteral("junk.QVR"))};
+            }},
+        FailureCase {"csvNoProjectGiven",
+                     64,
+                     "--export-csv needs one project file",
+                     [](const QString&, const QString&, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--export-csv")};
+                     }},
+        FailureCase {"csvUnknownUnit",
+                     64,
+                     "unknown unit",
+                     [](const QString&, const QString& project, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--export-csv"), project, QStringLiteral("--unit=x")};
+                     }},
+        FailureCase {"templateForCsv",
+                     64,
+                     "unexpected option --template",
+                     [](const QString&, const QString& project, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--export-csv"), project, QStringLiteral("--template=x")};
+                     }},
         FailureCase {"unitForJson",
                      64,
                      "unexpected option --unit",
@@ -349,6 +425,7 @@ TEST(ReportCommandNames, OnlyTheReportModes)
 {
     EXPECT_TRUE(IsReportCommand({QStringLiteral("--pdf")}));
     EXPECT_TRUE(IsReportCommand({QStringLiteral("--export-json"), QStringLiteral("x")}));
+    EXPECT_TRUE(IsReportCommand({QStringLiteral("--export-csv"), QStringLiteral("x")}));
     EXPECT_FALSE(IsReportCommand({QStringLiteral("--info"), QStringLiteral("--pdf")}));
     EXPECT_FALSE(IsReportCommand({}));
 }

@@ -4,10 +4,12 @@
 #include "TestEnvironment.h"
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/cLanguageDlg.h"
+#include "app/dialogs/cSeverityCriteriaDlg.h"
 #include "app/settings/Settings.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CQvxReportWriterApp.h"
 #include "app/strings/StringSource.h"
+#include "output/SeverityTables.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +49,9 @@ bool ShootLanguage(int language, const QString& folder, const QString& name)
     cLanguageDlg languages(StringSource().language, &frame);
     saved = Save(languages, QDir(folder).filePath("language-" + name + ".png")) && saved;
     languages.done(QDialog::Rejected);
+    cSeverityCriteriaDlg criteria(BuiltInCriteria(SeverityKind::OverAmbient), TemperatureUnit::Celsius, &frame);
+    saved = Save(criteria, QDir(folder).filePath("criteria-" + name + ".png")) && saved;
+    criteria.done(QDialog::Rejected);
     frame.hide();
     return saved;
 }

@@ -1,0 +1,155 @@
+#include "DetailsFixture.h"
+
+#include "app/settings/Settings.h"
+#include "pages/colour/cColourEdit.h"
+#include "pages/details/SeverityColours.h"
+#include "snapshot/cQVX.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr float OpenEnded = std::numeric_limits<float>::infinity();
+
+class DetailsSeverity : public DetailsFixture
+{
+protected:
+    // The first inspection's difference between its cursors 1 and 2, in °C as the page prints it.
+    double PrintedDifference(const QString& snapshotPath)
+    {
+        cQVX snapshot;
+        EXPECT_TRUE(snapshot.Load(snapshotPath));
+        EXPECT_TRUE(snapshot.LoadPixels(cQVX::Width, cQVX::Height));
+        snapshot.unitCode = snapshot.celsiusCode;
+        return QString::number(std::fabs(double(snapshot.MarkerDifference(0, 1))), 'f', 1).toDouble();
+    }
+
+    // The first class ends at `bound` kelvin and suggests priority 2; the one above suggests 5.
+    static SeverityCriteria TwoClasses(double bound)
+    {
+        return {SeverityKind::Custom,
+                {{float(bound), QStringLiteral("Within"), QStringLiteral("Watch it"), 2},
+                 {OpenEnded, QStringLiteral("Beyond"), QStringLiteral("Repair now"), 5}}};
+    }
+
+    QString ClassText() const { return Child<cColourEdit>("severityField")->Text(); }
+    QComboBox* Priority() const { return Child<QComboBox>("priorityList"); }
+    QPushButton* Use() const { return Child<QPushButton>("useButton"); }
+};
+
+TEST_F(DetailsSeverity, WithoutCriteriaThePageIsAsBefore)
+{
+    AddInspection(2);
+    Open();
+    for (const char* name : {"severityLabel", "severityField", "useButton", "severityAction"}) {
+        EXPECT_FALSE(page->findChild<QWidget*>(QLatin1String(name))->isVisible()) << name;
+    }
+}
+
+TEST_F(DetailsSeverity, ShowsTheClassAndOnlyUseSetsItsPriority)
+{
+    const double printed = PrintedDifference(AddInspection(2));
+    document.Project().severityCriteria = TwoClasses(printed);
+    Open();
+    EXPECT_EQ(ClassText(), QStringLiteral("Within"));
+    EXPECT_EQ(Child<QLabel>("severityAction")->text(), QStringLiteral("Watch it"));
+    EXPECT_EQ(Child<cColourEdit>("severityField")->BkColour(), SeverityColour(0, 2));
+    EXPECT_TRUE(Use()->isEnabled());
+    // Showing a graded finding suggests; it never sets the priority.
+    EXPECT_EQ(Priority()->currentIndex(), 0);
+    EXPECT_FALSE(document.IsModified());
+
+    Use()->click();
+    EXPECT_EQ(Priority()->currentIndex(), 2);
+    EXPECT_TRUE(document.IsModified());
+    page->StoreInspection();
+    EXPECT_EQ(Record(0).repairPriority, 2);
+
+    // Other criteria grade the finding afresh; the user's priority stays until Use is pressed again.
+    document.ChangeCriteria(TwoClasses(printed - 0.1));
+    EXPECT_EQ(ClassText(), QStringLiteral("Beyond"));
+    EXPECT_EQ(Child<QLabel>("severityAction")->text(), QStringLiteral("Repair now"));
+    EXPECT_EQ(Child<cColourEdit>("severityField")->BkColour(), SeverityColour(1, 2));
+    EXPECT_EQ(Priority()->currentIndex(), 2);
+    Use()->click();
+    EXPECT_EQ(Priority()->currentIndex(), 5);
+    page->StoreInspection();
+    EXPECT_EQ(Record(0).repairPriority, 5);
+
+    document.ChangeCriteria({});
+    EXPECT_FALSE(Use()->isVisible());
+    EXPECT_EQ(Record(0).repairPriority, 5);
+}
+
+TEST_F(DetailsSeverity, FewerThanTwoCursorsGiveNoClass)
+{
+    AddInspection(1);
+    document.Project().severityCriteria = TwoClasses(1.0);
+    Open();
+    EXPECT_TRUE(Child<cColourEdit>("severityField")->isVisible());
+    EXPECT_TRUE(ClassText().isEmpty());
+    EXPECT_TRUE(Child<QLabel>("severityAction")->text().isEmpty());
+    EXPECT_FALSE(Use()->isEnabled());
+    Use()->click();
+    EXPECT_EQ(Priority()->currentIndex(), 0);
+}
+
+TEST_F(DetailsSeverity, AnotherUnitGradesTheDifferenceItPrints)
+{
+    const QString snapshotPath = AddInspection(2);
+    const double printed = PrintedDifference(snapshotPath);
+    cQVX snapshot;
+    ASSERT_TRUE(snapshot.Load(snapshotPath));
+    ASSERT_TRUE(snapshot.LoadPixels(cQVX::Width, cQVX::Height));
+    snapshot.unitCode = snapshot.fahrenheitCode;
+    const double printedFahrenheit =
+        QString::number(std::fabs(double(snapshot.MarkerDifference(0, 1))), 'f', 1).toDouble();
+    // The bound of `printed` kelvin is 1.8 times as many °F, against which the page's °F value counts.
+    const bool withinInFahrenheit = std::llround(printedFahrenheit * 10) <= std::floor(printed * 18 + 1e-6);
+
+    document.Project().severityCriteria = TwoClasses(printed);
+    Open();
+    EXPECT_EQ(ClassText(), QStringLiteral("Within"));
+    page->SetUnit(1);
+    EXPECT_EQ(ClassText(), withinInFahrenheit ? QStringLiteral("Within") : QStringLiteral("Beyond"));
+    page->SetUnit(2);
+    EXPECT_EQ(ClassText(), QStringLiteral("Within"));
+}
+
+class DetailsSeverityLayout : public DetailsSeverity, public testing::WithParamInterface<int>
+{
+};
+
+// The class, its action and the button fit beside the measurements without covering a control
+// of either template.
+TEST_P(DetailsSeverityLayout, CoversNoOtherControl)
+{
+    document.Project().reportTemplate = ReportTemplate(GetParam());
+    AddInspection(2);
+    document.Project().severityCriteria = TwoClasses(1.0);
+    Open();
+    const std::vector<QWidget*> severity = {Child<QWidget>("severityLabel"),
+                                            Child<QWidget>("severityField"),
+                                            Child<QWidget>("useButton"),
+                                            Child<QWidget>("severityAction")};
+    for (QWidget* part : severity) {
+        ASSERT_TRUE(part->isVisible());
+        EXPECT_TRUE(page->rect().contains(part->geometry())) << part->objectName().toStdString();
+        for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (std::find(severity.begin(), severity.end(), other) != severity.end() || !other->isVisible()) {
+                continue;
+            }
+            EXPECT_FALSE(part->geometry().intersects(other->geometry()))
+                << part->objectName().toStdString() << " covers " << other->objectName().toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, DetailsSeverityLayout, testing::Values(0, 1));
+
+} // namespace
