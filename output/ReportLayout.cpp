@@ -256,6 +256,6 @@ void ReportLayout::DrawSummaryPage(QPainter& painter, int summaryPage)
         DrawSummaryRow(painter, SummaryFirstRow + row * ReportBoxes::SummaryRowHeight, first + row);
     }
     const int rowsHere = std::clamp(inspections - first, 0, SummaryRowsPerPage);
-    DrawCriteriaLine(painter, SummaryFirstRow + rowsHere * SummaryRowHeight, project.Criteria());
+    DrawCriteriaLine(painter, SummaryFirstRow + rowsHere * ReportBoxes::SummaryRowHeight, project.Criteria());
     DrawFooter(painter);
 }

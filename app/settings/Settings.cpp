@@ -99,5 +99,5 @@ bool GetCommonScale()
 
 SettingWrite WriteCommonScale(bool common)
 {
-    return WriteInteger(*OpenFrameworkProfile(), ProfileKey(CommonScaleName), common ? 1 : 0);
+    return WriteValue(*OpenFrameworkProfile(), ProfileKey(CommonScaleName), common ? 1 : 0);
 }

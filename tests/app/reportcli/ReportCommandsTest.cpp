@@ -381,6 +381,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](const QString&, const QString& project, const QTemporaryDir&) {
                 return QStringList {QStringLiteral("--export-json"), project, QStringLiteral("--common-scale")};
             }},
+        FailureCase {
             "csvMissingProject",
             2,
             "none.QVR: cannot open",
