@@ -4,11 +4,12 @@
 
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "report/ProjectFileIO.h"
 #include "report/ReportProject.h"
 #include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
 
-#include <QSaveFile>
+#include <QIODevice>
 
 #include <algorithm>
 
@@ -150,18 +151,5 @@ QByteArray TrackingTableCsv(const ReportProject& project, TemperatureUnit unit)
 TrackingTableSave SaveTrackingTable(const QString& path, const ReportProject& project, TemperatureUnit unit)
 {
     const QByteArray table = TrackingTableCsv(project, unit);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {false, file.errorString()};
-    }
-    const bool written = file.write(table) == table.size() && file.flush() && file.error() == QFileDevice::NoError;
-    if (!written) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit()) {
-        return {false, file.errorString()};
-    }
-    return {true, {}};
+    return SaveWholeFile(path, [&table](QIODevice& file) { return file.write(table) == table.size(); });
 }

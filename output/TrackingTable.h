@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/ProjectFileIO.h"
 #include "snapshot/TemperatureUnit.h"
 
 #include <QByteArray>
@@ -19,11 +20,7 @@ class ReportProject;
 // its quotes doubled, CRLF after every row, UTF-8 without a byte-order mark.
 QByteArray TrackingTableCsv(const ReportProject& project, TemperatureUnit unit);
 
-struct TrackingTableSave
-{
-    bool ok = false;
-    QString reason; // the system's description of what failed; empty on success
-};
+using TrackingTableSave = ProjectSaveResult;
 
 // Writes the table to `path`, replacing the file only once every byte is written.
 TrackingTableSave SaveTrackingTable(const QString& path, const ReportProject& project, TemperatureUnit unit);

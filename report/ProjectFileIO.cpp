@@ -18,13 +18,18 @@ ProjectReadResult LoadProjectFile(const QString& path)
 
 ProjectSaveResult SaveProjectFile(const QString& path, const ReportProject& project)
 {
+    return SaveWholeFile(path, [&project](QIODevice& file) { return SerializeProject(project, file); });
+}
+
+ProjectSaveResult SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, file.errorString()};
     }
     // commit() has been seen reporting success after a short write on a full disk, so every
     // write, the flush and the device's error state are checked before the file is replaced.
-    const bool written = SerializeProject(project, file) && file.flush() && file.error() == QFileDevice::NoError;
+    const bool written = write(file) && file.flush() && file.error() == QFileDevice::NoError;
     if (!written) {
         const QString reason = file.errorString();
         file.cancelWriting();

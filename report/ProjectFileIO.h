@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 // Whole project files on disk. A load reads everything before anything is returned; a save
 // writes beside the target and replaces it only once every byte is written and flushed, so
 // a failed save leaves the previous file as it was.
@@ -17,3 +21,7 @@ struct ProjectSaveResult
 };
 
 ProjectSaveResult SaveProjectFile(const QString& path, const ReportProject& project);
+
+// Any file written the same way: `write` puts the bytes on the device (false when one did not go),
+// and `path` is replaced only when every write, the flush and the device's error state succeeded.
+ProjectSaveResult SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
