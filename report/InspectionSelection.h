@@ -2,6 +2,8 @@
 
 #include "PenStroke.h"
 
+#include "snapshot/MeasurementSettings.h"
+
 #include <QString>
 
 #include <vector>
@@ -12,6 +14,8 @@ struct InspectionSelection
     QString snapshotPath; // the thermal snapshot; never empty in a valid project
     QString imagePath; // the paired visual image; empty when there is none
     std::vector<PenStroke> strokes;
+    // The thermographer's corrections; they travel with the inspection when rows move.
+    MeasurementSettings measurement {};
 
     bool operator==(const InspectionSelection&) const = default;
 };
