@@ -1,10 +1,10 @@
+#include "app/cli/CommandLine.h"
+#include "app/cli/ReportCommands.h"
+#include "app/cli/SnapshotCommands.h"
+#include "app/cli/ThumbnailCommand.h"
 #include "app/language/LanguageLoader.h"
 #include "app/shell/CQvxReportWriterApp.h"
 #include "app/strings/StringSource.h"
-#include "cli/CommandLine.h"
-#include "cli/ReportCommands.h"
-#include "cli/SnapshotCommands.h"
-#include "cli/ThumbnailCommand.h"
 
 #include <QCoreApplication>
 #include <QFile>

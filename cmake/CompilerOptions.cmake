@@ -1,5 +1,8 @@
 # Warnings on everywhere; sanitizers and fuzzing instrumentation on request.
 add_compile_options(-Wall -Wextra -Wpedantic)
+if(THERMREPORT_WERROR)
+    add_compile_options(-Werror)
+endif()
 
 if(THERMREPORT_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

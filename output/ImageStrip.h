@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Picture.h"
+#include "pages/pictures/Picture.h"
 
 #include <QImage>
 #include <QPoint>

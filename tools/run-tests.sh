@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with AddressSanitizer and UBSan, runs every test,
-# then builds the fuzz targets with clang and runs each for a while on a generated seed corpus.
+# Installs what is missing, checks the formatting, builds everything with AddressSanitizer and
+# UBSan (warnings are errors), runs every test, then builds the fuzz targets with clang and runs
+# each for a while on a generated seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
+bash tools/check-format.sh
 
 jobs=$(nproc)
 fuzz_seconds=${THERMREPORT_FUZZ_SECONDS:-60}
 
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTHERMREPORT_SANITIZE=ON -DTHERMREPORT_BENCHMARKS=ON >/dev/null
-cmake --build build/sanitize -j "$jobs"
-ctest --test-dir build/sanitize --output-on-failure -j "$jobs" --timeout 600
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
 
-cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DTHERMREPORT_FUZZ=ON -DTHERMREPORT_TESTS=OFF -DTHERMREPORT_BENCHMARKS=OFF >/dev/null
+cmake --preset fuzz >/dev/null
 # Only the fuzz targets (and the libraries they read with) are built with the fuzzing instrumentation.
 fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \(fuzz_[A-Za-z0-9_]*\)$/\1/p')
 cmake --build build/fuzz -j "$jobs" --target $fuzz_targets

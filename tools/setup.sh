@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libqpdf-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format git
     fonts-liberation2 fonts-noto-cjk fonts-vlgothic fonts-wqy-microhei
     qt6-translations-l10n
     poppler-utils qpdf xvfb xauth

@@ -1,5 +1,5 @@
-#include "../QvxLanguageLibrary.h"
 #include "JapaneseExport.h"
+#include "lang/QvxLanguageLibrary.h"
 
 #include <iterator>
 

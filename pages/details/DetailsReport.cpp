@@ -59,11 +59,8 @@ void DetailsDlg::GenerateReport()
         StoreInspection();
         // Inspections never shown here get the cursors the page would have chosen; the project keeps them.
         FillUnsetCursorChoices(Project());
-        outcome = RunReport(this,
-                            folder,
-                            fileName,
-                            Project(),
-                            {document->Template(), document->Unit(), GetCommonScale()});
+        outcome =
+            RunReport(this, folder, fileName, Project(), {document->Template(), document->Unit(), GetCommonScale()});
     }
     if (outcome.saved) {
         WriteLastReportFolder(QFileInfo(chosen->path).absolutePath());

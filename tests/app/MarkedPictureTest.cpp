@@ -1,4 +1,4 @@
-#include "cli/MarkedPicture.h"
+#include "app/cli/MarkedPicture.h"
 #include "SnapshotFixtures.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"

@@ -1,6 +1,6 @@
-#include "cli/SnapshotInfo.h"
+#include "app/cli/SnapshotInfo.h"
 #include "SnapshotFixtures.h"
-#include "cli/SnapshotLoading.h"
+#include "app/cli/SnapshotLoading.h"
 #include "snapshot/cQVX.h"
 
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "cli/TemperatureCsv.h"
+#include "app/cli/TemperatureCsv.h"
 #include "SnapshotFixtures.h"
 #include "snapshot/cQVX.h"
 

@@ -1,4 +1,4 @@
-#include "cli/ThumbnailCommand.h"
+#include "app/cli/ThumbnailCommand.h"
 #include "SnapshotFixtures.h"
 #include "snapshot/cQVX.h"
 

@@ -1,5 +1,5 @@
 #include "StagedInstall.h"
-#include "cli/CommandLine.h"
+#include "app/cli/CommandLine.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "ReportFixture.h"
 
-#include "PdfNavigation.h"
-#include "PrintReport.h"
+#include "output/PdfNavigation.h"
+#include "output/PrintReport.h"
 
 #include "snapshot/cQVX.h"
-#include "tests/report/FailingDevice.h"
+#include "tests/support/FailingDevice.h"
 
 #include <QBuffer>
 #include <QDir>

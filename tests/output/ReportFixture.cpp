@@ -1,6 +1,6 @@
 #include "ReportFixture.h"
 
-#include "PrintReport.h"
+#include "output/PrintReport.h"
 
 #include "snapshot/cQVX.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportOptions.h"
+#include "output/ReportOptions.h"
 
 #include "report/ReportProject.h"
 #include "tools/samplegen/SnapshotWriter.h"

@@ -1,5 +1,5 @@
 #include "ReportFixture.h"
-#include "ReportFonts.h"
+#include "output/ReportFonts.h"
 
 #include "app/text/TextFits.h"
 #include "lang/QvxLanguageLibrary.h"

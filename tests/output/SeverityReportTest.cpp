@@ -1,5 +1,5 @@
 #include "ReportFixture.h"
-#include "TemperatureText.h"
+#include "output/TemperatureText.h"
 
 #include "snapshot/cQVX.h"
 

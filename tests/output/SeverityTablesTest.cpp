@@ -1,4 +1,4 @@
-#include "SeverityTables.h"
+#include "output/SeverityTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ReportFixture.h"
 
-#include "ScaleDrawing.h"
-#include "TemperatureScale.h"
+#include "output/ScaleDrawing.h"
+#include "output/TemperatureScale.h"
 
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"

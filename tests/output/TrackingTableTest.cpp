@@ -1,4 +1,4 @@
-#include "TrackingTable.h"
+#include "output/TrackingTable.h"
 #include "ReportFixture.h"
 
 #include "snapshot/cQVX.h"

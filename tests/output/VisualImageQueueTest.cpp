@@ -1,4 +1,4 @@
-#include "VisualImageQueue.h"
+#include "output/VisualImageQueue.h"
 #include "ReportFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "report/ProjectCheck.h"
 
-#include "tests/snapshot/SnapshotTestFiles.h"
+#include "tests/support/SnapshotTestFiles.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "report/ProjectFileIO.h"
 
-#include "FailingDevice.h"
 #include "SampleProjects.h"
+#include "tests/support/FailingDevice.h"
 
 #include <QDir>
 #include <QFile>

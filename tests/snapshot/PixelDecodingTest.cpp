@@ -1,4 +1,4 @@
-#include "SnapshotTestFiles.h"
+#include "tests/support/SnapshotTestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "Prng.h"
 #include "TemperatureField.h"
-#include "scenes/SceneVariation.h"
-#include "scenes/Scenes.h"
+#include "tools/samplegen/scenes/SceneVariation.h"
+#include "tools/samplegen/scenes/Scenes.h"
 
 #include <cmath>
 

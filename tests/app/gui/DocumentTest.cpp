@@ -1,11 +1,11 @@
-#include "ScriptedDialogs.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/settings/Settings.h"
 #include "app/settings/SettingsStores.h"
 #include "report/ProjectFile.h"
-#include "tests/app/strings/StringSourceGuard.h"
 #include "tests/report/SampleProjects.h"
-#include "tests/snapshot/SnapshotTestFiles.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SnapshotTestFiles.h"
+#include "tests/support/StringSourceGuard.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "ScriptedDialogs.h"
 #include "app/gui/cMessageDlg.h"
 #include "app/strings/StringIds.h"
-#include "tests/app/strings/StringSourceGuard.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StringSourceGuard.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "cli/ProjectJson.h"
-#include "cli/ReportCommands.h"
+#include "app/cli/ProjectJson.h"
+#include "app/cli/ReportCommands.h"
 
 #include "app/settings/Settings.h"
 #include "report/ProjectFileIO.h"

@@ -1,5 +1,5 @@
-#include "cli/ReportCommands.h"
-#include "cli/TerminalProgress.h"
+#include "app/cli/ReportCommands.h"
+#include "app/cli/TerminalProgress.h"
 
 #include "app/settings/Settings.h"
 #include "report/ProjectFileIO.h"

@@ -1,5 +1,5 @@
-#include "cli/CommandLine.h"
-#include "cli/TemperatureUnits.h"
+#include "app/cli/CommandLine.h"
+#include "app/cli/TemperatureUnits.h"
 #include "output/ReportOptions.h"
 #include "output/TemperatureText.h"
 

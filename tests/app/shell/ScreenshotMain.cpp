@@ -1,7 +1,6 @@
 // Pictures of the main window and the small dialogs, in English and in Japanese, for looking at the
 // interface as a user would: shell_screenshots OUTPUT_FOLDER (run under a display, e.g. xvfb-run).
 
-#include "TestEnvironment.h"
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/cLanguageDlg.h"
 #include "app/dialogs/cSeverityCriteriaDlg.h"
@@ -10,6 +9,7 @@
 #include "app/shell/CQvxReportWriterApp.h"
 #include "app/strings/StringSource.h"
 #include "output/SeverityTables.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QDir>

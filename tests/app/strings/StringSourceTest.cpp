@@ -1,6 +1,6 @@
 #include "app/strings/StringSource.h"
-#include "StringSourceGuard.h"
 #include "app/strings/StringIds.h"
+#include "tests/support/StringSourceGuard.h"
 
 #include <gtest/gtest.h>
 

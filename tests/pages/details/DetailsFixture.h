@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "app/gui/ScriptedDialogs.h"
-#include "app/strings/StringSourceGuard.h"
 #include "pages/DetailsDlg.h"
-#include "support/PageSamples.h"
+#include "tests/support/PageSamples.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StringSourceGuard.h"
 
 #include <QTemporaryDir>
 

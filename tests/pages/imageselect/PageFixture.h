@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "app/gui/ScriptedDialogs.h"
-#include "app/strings/StringSourceGuard.h"
 #include "pages/ImageSelectDlg.h"
 #include "pages/imageselect/PreviewAreas.h"
-#include "support/PageSamples.h"
+#include "tests/support/PageSamples.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StringSourceGuard.h"
 
 #include <QTemporaryDir>
 

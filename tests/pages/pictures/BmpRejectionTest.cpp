@@ -1,5 +1,5 @@
 #include "BmpBuilder.h"
-#include "DibImage.h"
+#include "pages/pictures/DibImage.h"
 
 #include <functional>
 

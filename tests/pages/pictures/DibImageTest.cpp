@@ -1,4 +1,4 @@
-#include "DibImage.h"
+#include "pages/pictures/DibImage.h"
 #include "BmpBuilder.h"
 
 #include "snapshot/ByteView.h"

@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "pages/pictures/Picture.h"
 #include "BmpBuilder.h"
 
 #include <QFile>

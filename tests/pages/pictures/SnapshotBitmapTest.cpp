@@ -1,4 +1,4 @@
-#include "SnapshotBitmap.h"
+#include "pages/pictures/SnapshotBitmap.h"
 
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"

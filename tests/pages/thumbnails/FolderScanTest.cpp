@@ -1,5 +1,5 @@
 #include "pages/thumbnails/FolderScan.h"
-#include "support/PageSamples.h"
+#include "tests/support/PageSamples.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "pages/thumbnails/ThumbnailFill.h"
-#include "support/PageSamples.h"
+#include "tests/support/PageSamples.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 #include "snapshot/ColourValue.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
-#include "support/PageSamples.h"
+#include "tests/support/PageSamples.h"
 
 #include <QTemporaryDir>
 

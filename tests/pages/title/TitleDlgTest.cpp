@@ -1,13 +1,13 @@
 #include "pages/TitleDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "app/gui/ScriptedDialogs.h"
-#include "app/strings/StringSourceGuard.h"
 #include "pages/colour/cColourEdit.h"
 #include "pages/title/LogoFrame.h"
 #include "pages/title/TitleDefaults.h"
 #include "report/ProjectFileIO.h"
 #include "report/ReportProject.h"
-#include "support/PageSamples.h"
+#include "tests/support/PageSamples.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/StringSourceGuard.h"
 
 #include <QDateTimeEdit>
 #include <QLineEdit>
