@@ -1,7 +1,7 @@
 // How long the Inspection Data page takes to step to the next inspection (storing the shown one,
 // rendering the snapshot, decoding the photo, the measurements) and to paint its image strip.
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "pages/DetailsDlg.h"
+#include "pages/details/DetailsDlg.h"
 #include "pages/details/ImageArea.h"
 #include "report/ReportProject.h"
 

@@ -1,5 +1,5 @@
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "pages/ImageSelectDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
 #include "pages/thumbnails/FolderScan.h"
 #include "pages/thumbnails/ThumbnailFill.h"
 #include "tools/samplegen/SampleFiles.h"
