@@ -63,21 +63,21 @@ int RunCommandLine(int argc, char** argv)
     }
 
     const CommandLineParse parse = ParseCommandLine(QCoreApplication::arguments().mid(1));
-    if (!parse.ok) {
-        errors << "thermreport: " << parse.error << '\n' << UsageText();
-        return ExitStatus::Usage;
+    if (!parse.Ok()) {
+        errors << "thermreport: " << parse.Message() << '\n' << UsageText();
+        return int(CommandError::Usage);
     }
     QFile output;
     if (!output.open(stdout, QIODevice::WriteOnly)) {
         errors << "thermreport: cannot write to standard output\n";
-        return ExitStatus::FileProblem;
+        return int(CommandError::FileProblem);
     }
-    const CommandOutcome outcome = RunSnapshotCommand(parse.request, output);
+    const CommandResult outcome = RunSnapshotCommand(parse.Value(), output);
     output.flush();
-    if (!outcome.error.isEmpty()) {
-        errors << "thermreport: " << outcome.error << '\n';
+    if (!outcome.Ok()) {
+        errors << "thermreport: " << outcome.Message() << '\n';
     }
-    return outcome.exitStatus;
+    return ExitStatusOf(outcome);
 }
 
 } // namespace
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     if (arguments.size() > 1) {
         QCoreApplication application(argc, argv);
         QTextStream(stderr) << "thermreport: only one project file can be opened\n" << UsageText();
-        return ExitStatus::Usage;
+        return int(CommandError::Usage);
     }
     return CQvxReportWriterApp::Run(
         argc, argv, arguments.isEmpty() ? std::nullopt : std::optional<QString>(arguments.first()));

@@ -11,13 +11,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!read.Ok()) {
         return 0;
     }
-    const QByteArray written = SerializeProject(read.project);
+    const QByteArray written = SerializeProject(read.Value());
     const ProjectReadResult reread = SerializeProject(written);
-    if (!reread.Ok() || SerializeProject(reread.project) != written) {
+    if (!reread.Ok() || SerializeProject(reread.Value()) != written) {
         std::abort();
     }
-    if (reread.project.reportTemplate != read.project.reportTemplate || reread.project.unit != read.project.unit ||
-        reread.project.severityCriteria != read.project.severityCriteria) {
+    if (reread.Value().reportTemplate != read.Value().reportTemplate || reread.Value().unit != read.Value().unit ||
+        reread.Value().severityCriteria != read.Value().severityCriteria) {
         std::abort();
     }
     return 0;

@@ -8,8 +8,10 @@
 #include "SeverityLines.h"
 #include "TemperatureScale.h"
 #include "TemperatureText.h"
+
 #include "TextPlacement.h"
 #include "VisualImageQueue.h"
+#include "snapshot/SnapshotUnit.h"
 
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"

@@ -3,6 +3,7 @@
 #include "TemperatureText.h"
 
 #include "snapshot/SnapshotPicture.h"
+#include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
 
 #include <algorithm>
@@ -129,19 +130,4 @@ ScaleMarks(const cQVX& snapshot, const TemperatureScale& scale, const QString& u
         }
     }
     return {{0.0, lowText}, {1.0, highText}};
-}
-
-void UseTemperatureUnit(cQVX& snapshot, TemperatureUnit unit)
-{
-    switch (unit) {
-    case TemperatureUnit::Celsius:
-        snapshot.unitCode = snapshot.celsiusCode;
-        break;
-    case TemperatureUnit::Fahrenheit:
-        snapshot.unitCode = snapshot.fahrenheitCode;
-        break;
-    case TemperatureUnit::Kelvin:
-        snapshot.unitCode = snapshot.kelvinCode;
-        break;
-    }
 }

@@ -62,6 +62,3 @@ std::optional<TemperatureSpan> CommonTemperatureSpan(const QStringList& snapshot
 // neighbours and is at least `labelSpacing` (a share of the bar's height) away from them.
 std::vector<ScaleMark>
 ScaleMarks(const cQVX& snapshot, const TemperatureScale& scale, const QString& unit, double labelSpacing);
-
-// Sets the snapshot's unitCode to its own code for `unit`.
-void UseTemperatureUnit(cQVX& snapshot, TemperatureUnit unit);

@@ -16,20 +16,6 @@ UnitTexts UnitTextsFor(TemperatureUnit unit)
     return {QStringLiteral("°C"), QStringLiteral(" °C"), QStringLiteral(" km/h")};
 }
 
-float ReflectedTemperature(qint16 reflectedTemp, TemperatureUnit unit)
-{
-    const float celsius = float(reflectedTemp) / 100.0f;
-    switch (unit) {
-    case TemperatureUnit::Fahrenheit:
-        return celsius * 1.8f + 32.0f;
-    case TemperatureUnit::Kelvin:
-        return celsius + 273.15f;
-    case TemperatureUnit::Celsius:
-        break;
-    }
-    return celsius;
-}
-
 QString TenthsWithUnit(float value, const QString& unit)
 {
     return QString::number(double(value), 'f', 1) + QLatin1Char(' ') + unit;

@@ -15,10 +15,6 @@ struct UnitTexts
 
 UnitTexts UnitTextsFor(TemperatureUnit unit);
 
-// The snapshot's reflected temperature (hundredths of a degree Celsius) in the chosen unit,
-// in single precision.
-float ReflectedTemperature(qint16 reflectedTemp, TemperatureUnit unit);
-
 // "%.1f %s": a value in tenths and its unit.
 QString TenthsWithUnit(float value, const QString& unit);
 

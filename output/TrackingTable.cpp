@@ -68,7 +68,7 @@ Readings ReadTemperatures(const QString& snapshotPath,
     if (!snapshot.Load(snapshotPath) || !snapshot.valid || !snapshot.LoadPixels(cQVX::Width, cQVX::Height)) {
         return {};
     }
-    snapshot.unitCode = SnapshotUnitCode(snapshot, unit);
+    UseTemperatureUnit(snapshot, unit);
     const int markers = std::min<int>(snapshot.markerCount, cQVX::MaxMarkers);
     const int first = PrintedCursor(details.cursorA, 1, markers);
     const int second = PrintedCursor(details.cursorB, 2, markers);
@@ -148,7 +148,7 @@ QByteArray TrackingTableCsv(const ReportProject& project, TemperatureUnit unit)
     return table;
 }
 
-TrackingTableSave SaveTrackingTable(const QString& path, const ReportProject& project, TemperatureUnit unit)
+FileWriteResult SaveTrackingTable(const QString& path, const ReportProject& project, TemperatureUnit unit)
 {
     const QByteArray table = TrackingTableCsv(project, unit);
     return SaveWholeFile(path, [&table](QIODevice& file) { return file.write(table) == table.size(); });

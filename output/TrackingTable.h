@@ -20,7 +20,5 @@ class ReportProject;
 // its quotes doubled, CRLF after every row, UTF-8 without a byte-order mark.
 QByteArray TrackingTableCsv(const ReportProject& project, TemperatureUnit unit);
 
-using TrackingTableSave = ProjectSaveResult;
-
 // Writes the table to `path`, replacing the file only once every byte is written.
-TrackingTableSave SaveTrackingTable(const QString& path, const ReportProject& project, TemperatureUnit unit);
+FileWriteResult SaveTrackingTable(const QString& path, const ReportProject& project, TemperatureUnit unit);

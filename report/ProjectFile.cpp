@@ -243,7 +243,7 @@ bool ReadList(ProjectReader& in, std::vector<Entry>& entries, qint64 smallestEnt
 
 ProjectReadResult Failure(ProjectReadError error)
 {
-    return {error, {}};
+    return ProjectReadResult::Failure(error);
 }
 
 } // namespace
@@ -270,7 +270,7 @@ ProjectReadResult SerializeProject(QByteArrayView bytes)
     if (!ReadProjectExtensions(in.Rest(), *project)) {
         return Failure(ProjectReadError::Malformed);
     }
-    return {ProjectReadError::None, std::move(*project)};
+    return std::move(*project);
 }
 
 QByteArray SerializeProject(const ReportProject& project)

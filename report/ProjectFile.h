@@ -2,6 +2,8 @@
 
 #include "ReportProject.h"
 
+#include "snapshot/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -13,19 +15,13 @@ class QIODevice;
 // unit; ProjectExtensions.h). No checksum; snapshots and images are stored by path.
 
 enum class ProjectReadError {
-    None,
     CannotOpen, // the file could not be opened
     Malformed, // unreadable, ends early, holds an impossible count or a broken extension block
     CountMismatch, // selection and details counts differ: "Number of selections is not equal ..."
 };
 
-struct ProjectReadResult
-{
-    ProjectReadError error = ProjectReadError::None;
-    ReportProject project; // the whole project read; default when `error` is set
-
-    bool Ok() const { return error == ProjectReadError::None; }
-};
+// The whole project read, or why it could not be.
+using ProjectReadResult = Result<ReportProject, ProjectReadError>;
 
 // Reading direction: the project that `bytes` hold. Version 1.0 files lack the building fields
 // and the material condition, 1.1 files the material condition; both keep the defaults of a

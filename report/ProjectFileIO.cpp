@@ -7,25 +7,25 @@ ProjectReadResult LoadProjectFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {ProjectReadError::CannotOpen, {}};
+        return ProjectReadResult::Failure(ProjectReadError::CannotOpen);
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return {ProjectReadError::Malformed, {}};
+        return ProjectReadResult::Failure(ProjectReadError::Malformed);
     }
     return SerializeProject(bytes);
 }
 
-ProjectSaveResult SaveProjectFile(const QString& path, const ReportProject& project)
+FileWriteResult SaveProjectFile(const QString& path, const ReportProject& project)
 {
     return SaveWholeFile(path, [&project](QIODevice& file) { return SerializeProject(project, file); });
 }
 
-ProjectSaveResult SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
+FileWriteResult SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return {false, file.errorString()};
+        return FileWriteResult::Failure(FileWriteError::CannotCreate, file.errorString());
     }
     // commit() has been seen reporting success after a short write on a full disk, so every
     // write, the flush and the device's error state are checked before the file is replaced.
@@ -33,10 +33,10 @@ ProjectSaveResult SaveWholeFile(const QString& path, const std::function<bool(QI
     if (!written) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return {false, reason};
+        return FileWriteResult::Failure(FileWriteError::WriteFailed, reason);
     }
     if (!file.commit()) {
-        return {false, file.errorString()};
+        return FileWriteResult::Failure(FileWriteError::CannotReplace, file.errorString());
     }
-    return {true, {}};
+    return Done {};
 }

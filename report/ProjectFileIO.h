@@ -14,14 +14,17 @@ class QIODevice;
 
 ProjectReadResult LoadProjectFile(const QString& path);
 
-struct ProjectSaveResult
-{
-    bool ok = false;
-    QString reason; // the system's description of what failed; empty on success
+enum class FileWriteError {
+    CannotCreate, // the file beside the target could not be created
+    WriteFailed, // a write or the flush fell short
+    CannotReplace, // the finished file could not take the target's place
 };
 
-ProjectSaveResult SaveProjectFile(const QString& path, const ReportProject& project);
+// Done, or the error with the system's description of what failed.
+using FileWriteResult = Result<Done, FileWriteError>;
+
+FileWriteResult SaveProjectFile(const QString& path, const ReportProject& project);
 
 // Any file written the same way: `write` puts the bytes on the device (false when one did not go),
 // and `path` is replaced only when every write, the flush and the device's error state succeeded.
-ProjectSaveResult SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
+FileWriteResult SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write);

@@ -3,16 +3,17 @@
 #include "SnapshotHeader.h"
 #include "TemperatureUnit.h"
 
+// What a temperature unit means for a snapshot.
+
 // The snapshot's own code for a unit: old and new files number the units differently.
-inline quint8 SnapshotUnitCode(const SnapshotHeader& snapshot, TemperatureUnit unit)
-{
-    switch (unit) {
-    case TemperatureUnit::Fahrenheit:
-        return snapshot.fahrenheitCode;
-    case TemperatureUnit::Kelvin:
-        return snapshot.kelvinCode;
-    case TemperatureUnit::Celsius:
-        break;
-    }
-    return snapshot.celsiusCode;
-}
+quint8 SnapshotUnitCode(const SnapshotHeader& snapshot, TemperatureUnit unit);
+
+// Makes every temperature read from the snapshot from now on come in `unit`.
+void UseTemperatureUnit(SnapshotHeader& snapshot, TemperatureUnit unit);
+
+// A Celsius temperature in the unit, with the conversions the temperature reading uses.
+double FromCelsius(double celsius, TemperatureUnit unit);
+
+// The snapshot's reflected temperature (hundredths of a degree Celsius) in the unit, in single
+// precision, as the page and the report show it.
+float ReflectedTemperature(qint16 reflectedTemp, TemperatureUnit unit);

@@ -27,9 +27,7 @@ std::optional<CommandMode> ModeNamed(const QString& argument)
 
 CommandLineParse Failure(const QString& error)
 {
-    CommandLineParse parse;
-    parse.error = error;
-    return parse;
+    return CommandLineParse::Failure(CommandError::Usage, error);
 }
 
 int FileCount(CommandMode mode)
@@ -63,8 +61,8 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
         return Failure(QString("unknown command \"%1\"").arg(arguments.first()));
     }
 
-    CommandLineParse parse;
-    parse.request.mode = *mode;
+    CommandRequest request;
+    request.mode = *mode;
     const CommandArguments split = SplitCommandArguments(arguments);
     if (!split.error.isEmpty()) {
         return Failure(split.error);
@@ -78,7 +76,7 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
             if (!unit) {
                 return Failure(QString("unknown unit \"%1\" (use c, f or k)").arg(value));
             }
-            parse.request.unit = *unit;
+            request.unit = *unit;
             unitGiven = true;
         } else if (argument == "--scale" && *mode == CommandMode::Png && !scaleGiven) {
             bool number = false;
@@ -86,7 +84,7 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
             if (!number || scale < 1 || scale > MaxScale) {
                 return Failure(QString("the scale must be a whole number from 1 to %1").arg(MaxScale));
             }
-            parse.request.scale = scale;
+            request.scale = scale;
             scaleGiven = true;
         } else {
             return Failure(QString("unexpected option %1").arg(argument));
@@ -99,13 +97,12 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
                                                        : QString("%1 needs one snapshot file").arg(arguments.first()));
     }
     if (!files.isEmpty()) {
-        parse.request.snapshotPath = files[0];
+        request.snapshotPath = files[0];
     }
     if (files.size() > 1) {
-        parse.request.outputPath = files[1];
+        request.outputPath = files[1];
     }
-    parse.ok = true;
-    return parse;
+    return request;
 }
 
 QString UsageText()

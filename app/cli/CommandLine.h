@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandResult.h"
+
 #include "snapshot/TemperatureUnit.h"
 
 #include <QString>
@@ -17,12 +19,8 @@ struct CommandRequest
     int scale = 1; // --png only, 1..64
 };
 
-struct CommandLineParse
-{
-    bool ok = false;
-    QString error; // what was wrong, for the line above the usage text
-    CommandRequest request;
-};
+// The request, or a Usage error saying what was wrong, for the line above the usage text.
+using CommandLineParse = Result<CommandRequest, CommandError>;
 
 // True when the arguments (without the program name) ask for a command-line mode rather than
 // the windowed program: the first one is an option.

@@ -26,10 +26,6 @@
 
 namespace {
 
-constexpr int Done = 0;
-constexpr int FileProblem = 2;
-constexpr int Usage = 64;
-
 struct ReportRequest
 {
     bool pdf = false;
@@ -41,15 +37,11 @@ struct ReportRequest
     bool commonScale = false;
 };
 
-struct RequestParse
-{
-    std::optional<ReportRequest> request;
-    QString error;
-};
+using RequestParse = Result<ReportRequest, CommandError>;
 
 RequestParse Failure(const QString& error)
 {
-    return {std::nullopt, error};
+    return RequestParse::Failure(CommandError::Usage, error);
 }
 
 std::optional<ReportTemplate> TemplateNamed(const QString& value)
@@ -100,12 +92,7 @@ RequestParse ParseReportRequest(const QStringList& arguments)
     }
     request.outputPath = request.pdf ? files[0] : QString();
     request.projectPath = files.last();
-    return {request, {}};
-}
-
-ReportCommandOutcome Failed(const QString& file, const QString& reason)
-{
-    return {FileProblem, QStringLiteral("%1: %2").arg(file, reason)};
+    return request;
 }
 
 QString ReadProblem(ProjectReadError error)
@@ -116,7 +103,6 @@ QString ReadProblem(ProjectReadError error)
     case ProjectReadError::CountMismatch:
         return LoadAppString(StringId::SelectionCountMismatch);
     case ProjectReadError::Malformed:
-    case ProjectReadError::None:
         break;
     }
     return LoadAppString(StringId::ErrorReadingQvr);
@@ -171,16 +157,15 @@ struct CommandLineNotifications : ReportNotifications
     QString detail;
 };
 
-ReportCommandOutcome
-WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output, ReportProgress* progress)
+CommandResult WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output, ReportProgress* progress)
 {
     if (project.InspectionCount() == 0) {
-        return Failed(request.projectPath, LoadAppString(StringId::NoReportsSelected));
+        return FileProblem(request.projectPath, LoadAppString(StringId::NoReportsSelected));
     }
     // The checks of a project load: a report printed without a display cannot show the
     // notices the program would put on a page.
     if (const auto problem = CheckProjectFiles(project)) {
-        return Failed(problem->path, ProblemText(*problem));
+        return FileProblem(problem->path, ProblemText(*problem));
     }
     FillUnsetCursorChoices(project);
     // Given options win over what the project states; the settings stand in for an old file.
@@ -192,10 +177,10 @@ WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output,
     const QFileInfo target(request.outputPath);
     CommandLineNotifications notifications;
     if (!PrintReport(target.absolutePath(), target.fileName(), project, options, notifications, progress)) {
-        return {FileProblem, notifications.detail};
+        return CommandResult::Failure(CommandError::FileProblem, notifications.detail);
     }
     output.write(notifications.saved.toUtf8() + '\n');
-    return {};
+    return Done {};
 }
 
 } // namespace
@@ -207,37 +192,37 @@ bool IsReportCommand(const QStringList& arguments)
          arguments.first() == QLatin1String("--export-csv"));
 }
 
-ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress)
+CommandResult RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress)
 {
     const RequestParse parse = ParseReportRequest(arguments);
-    if (!parse.request) {
-        return {Usage, parse.error};
+    if (!parse.Ok()) {
+        return CommandResult::Failure(CommandError::Usage, parse.Message());
     }
-    const ReportRequest& request = *parse.request;
+    const ReportRequest& request = parse.Value();
     ProjectReadResult read = LoadProjectFile(request.projectPath);
     if (!read.Ok()) {
-        return Failed(request.projectPath, ReadProblem(read.error));
+        return FileProblem(request.projectPath, ReadProblem(*read.Error()));
     }
     if (request.pdf) {
-        return WritePdf(request, std::move(read.project), output, progress);
+        return WritePdf(request, std::move(read).Value(), output, progress);
     }
+    ReportProject& project = read.Value();
     if (request.csv) {
         // The tracking table is in the unit the report would be: the project's, unless one is given.
-        const TemperatureUnit unit = request.unit.value_or(read.project.unit.value_or(TempUnitSetting()));
-        if (output.write(TrackingTableCsv(read.project, unit)) < 0) {
-            return {FileProblem, QStringLiteral("cannot write to standard output")};
+        const TemperatureUnit unit = request.unit.value_or(project.unit.value_or(TempUnitSetting()));
+        if (output.write(TrackingTableCsv(project, unit)) < 0) {
+            return CommandResult::Failure(CommandError::FileProblem, QStringLiteral("cannot write to standard output"));
         }
-        return {Done, {}};
+        return Done {};
     }
     // What the report would be printed in: an old file that states neither takes the settings.
-    ReportProject& project = read.project;
     project.reportTemplate = project.reportTemplate.value_or(TemplateSetting());
     project.unit = project.unit.value_or(TempUnitSetting());
     const QJsonDocument json(ProjectToJson(project, StoredVersion(request.projectPath)));
     if (output.write(json.toJson(QJsonDocument::Indented)) < 0) {
-        return {FileProblem, QStringLiteral("cannot write to standard output")};
+        return CommandResult::Failure(CommandError::FileProblem, QStringLiteral("cannot write to standard output"));
     }
-    return {Done, {}};
+    return Done {};
 }
 
 QString ReportUsageText()
@@ -258,23 +243,23 @@ int RunReportCommandLine(const QStringList& arguments)
     QFile output;
     if (!output.open(stdout, QIODevice::WriteOnly)) {
         errors << "thermreport: cannot write to standard output\n";
-        return FileProblem;
+        return int(CommandError::FileProblem);
     }
     QFile terminal;
     std::optional<TerminalProgress> progress;
     if (IsTerminal(stderr) && terminal.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         progress.emplace(terminal);
     }
-    const ReportCommandOutcome outcome = RunReportCommand(arguments, output, progress ? &*progress : nullptr);
+    const CommandResult outcome = RunReportCommand(arguments, output, progress ? &*progress : nullptr);
     if (progress) {
         progress->Finish();
     }
     output.flush();
-    if (!outcome.error.isEmpty()) {
-        errors << "thermreport: " << outcome.error << '\n';
+    if (!outcome.Ok()) {
+        errors << "thermreport: " << outcome.Message() << '\n';
     }
-    if (outcome.exitStatus == Usage) {
+    if (outcome.Error() == CommandError::Usage) {
         errors << "Usage:\n" << ReportUsageText();
     }
-    return outcome.exitStatus;
+    return ExitStatusOf(outcome);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandResult.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,17 +16,10 @@ class ReportProgress;
 // True when the first argument names one of the report modes.
 bool IsReportCommand(const QStringList& arguments);
 
-struct ReportCommandOutcome
-{
-    int exitStatus = 0;
-    QString error; // one line naming the file and the reason; empty when done
-};
-
 // Runs a report mode; what it prints goes to `output`, the pages being drawn to `progress` when
 // given. Unit, template and the common colour scale default to the user's settings. On any
 // failure no output file is left behind.
-ReportCommandOutcome
-RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress = nullptr);
+CommandResult RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress = nullptr);
 
 QString ReportUsageText();
 

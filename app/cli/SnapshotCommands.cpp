@@ -12,49 +12,44 @@
 
 namespace {
 
-CommandOutcome Failed(const QString& file, const QString& reason)
-{
-    return CommandOutcome {ExitStatus::FileProblem, QString("%1: %2").arg(file, reason)};
-}
-
-CommandOutcome WriteAll(QIODevice& output, const QByteArray& bytes)
+CommandResult WriteAll(QIODevice& output, const QByteArray& bytes)
 {
     if (output.write(bytes) != bytes.size()) {
-        return CommandOutcome {ExitStatus::FileProblem, QString("standard output: %1").arg(output.errorString())};
+        return FileProblem(QStringLiteral("standard output"), output.errorString());
     }
-    return {};
+    return Done {};
 }
 
 } // namespace
 
-CommandOutcome SavePng(const QImage& picture, const QString& path, int quality)
+CommandResult SavePng(const QImage& picture, const QString& path, int quality)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Failed(path, QString("cannot write (%1)").arg(file.errorString()));
+        return FileProblem(path, QString("cannot write (%1)").arg(file.errorString()));
     }
     if (!picture.save(&file, "PNG", quality)) {
         file.cancelWriting();
-        return Failed(path,
-                      QString("cannot write (%1)")
-                          .arg(file.errorString().isEmpty() ? QString("encoding failed") : file.errorString()));
+        return FileProblem(path,
+                           QString("cannot write (%1)")
+                               .arg(file.errorString().isEmpty() ? QString("encoding failed") : file.errorString()));
     }
     if (!file.commit()) {
-        return Failed(path, QString("cannot write (%1)").arg(file.errorString()));
+        return FileProblem(path, QString("cannot write (%1)").arg(file.errorString()));
     }
-    return {};
+    return Done {};
 }
 
-CommandOutcome RunSnapshotCommand(const CommandRequest& request, QIODevice& output)
+CommandResult RunSnapshotCommand(const CommandRequest& request, QIODevice& output)
 {
     if (request.mode == CommandMode::Help) {
         return WriteAll(output, UsageText().toUtf8());
     }
 
     cQVX snapshot;
-    const SnapshotOpenResult opened = OpenSnapshot(request.snapshotPath, snapshot);
-    if (!opened.ok) {
-        return Failed(request.snapshotPath, opened.reason);
+    const auto opened = OpenSnapshot(request.snapshotPath, snapshot);
+    if (!opened.Ok()) {
+        return FileProblem(request.snapshotPath, opened.Message());
     }
 
     switch (request.mode) {
@@ -65,19 +60,19 @@ CommandOutcome RunSnapshotCommand(const CommandRequest& request, QIODevice& outp
     case CommandMode::Csv: {
         const QByteArray csv = TemperatureCsv(snapshot, request.unit);
         if (csv.isEmpty()) {
-            return Failed(request.snapshotPath, "no pixel data");
+            return FileProblem(request.snapshotPath, "no pixel data");
         }
         return WriteAll(output, csv);
     }
     case CommandMode::Png: {
         const QImage picture = MarkedPicture(snapshot, request.scale);
         if (picture.isNull()) {
-            return Failed(request.snapshotPath, "no pixel data");
+            return FileProblem(request.snapshotPath, "no pixel data");
         }
         return SavePng(picture, request.outputPath);
     }
     case CommandMode::Help:
         break;
     }
-    return {};
+    return Done {};
 }

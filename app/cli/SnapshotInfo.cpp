@@ -1,7 +1,9 @@
 #include "SnapshotInfo.h"
 
 #include "TemperatureUnits.h"
+
 #include "snapshot/SnapshotPicture.h"
+#include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
 
 #include <QJsonArray>
@@ -59,7 +61,7 @@ QJsonArray Markers(const cQVX& snapshot, bool decoded)
 
 QJsonObject SnapshotInfo(cQVX& snapshot, const QString& file, TemperatureUnit unit)
 {
-    snapshot.unitCode = UnitCodeFor(snapshot, unit);
+    UseTemperatureUnit(snapshot, unit);
     const bool decoded = snapshot.Raw().size() == std::size_t(cQVX::PixelCount);
     return QJsonObject {
         {"file", file},

@@ -4,25 +4,18 @@
 
 #include <QFile>
 
-namespace {
-
-SnapshotOpenResult Refused(const QString& reason)
+Result<Done, SnapshotOpenError> OpenSnapshot(const QString& path, cQVX& snapshot)
 {
-    return SnapshotOpenResult {false, reason};
-}
-
-} // namespace
-
-SnapshotOpenResult OpenSnapshot(const QString& path, cQVX& snapshot)
-{
+    using Opened = Result<Done, SnapshotOpenError>;
     if (!snapshot.Load(path)) {
         QFile file(path);
         const bool opened = file.open(QIODevice::ReadOnly);
-        return Refused(opened ? QString("cannot read") : QString("cannot open (%1)").arg(file.errorString()));
+        return Opened::Failure(SnapshotOpenError::CannotRead,
+                               opened ? QString("cannot read") : QString("cannot open (%1)").arg(file.errorString()));
     }
     if (!snapshot.valid) {
-        return Refused(snapshot.InvalidReason());
+        return Opened::Failure(SnapshotOpenError::Invalid, snapshot.InvalidReason());
     }
     snapshot.LoadPixels(cQVX::Width, cQVX::Height);
-    return SnapshotOpenResult {true, {}};
+    return Done {};
 }

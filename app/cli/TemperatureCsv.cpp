@@ -1,6 +1,8 @@
 #include "TemperatureCsv.h"
 
 #include "TemperatureUnits.h"
+
+#include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
 
 QByteArray TemperatureCsv(cQVX& snapshot, TemperatureUnit unit)
@@ -9,7 +11,7 @@ QByteArray TemperatureCsv(cQVX& snapshot, TemperatureUnit unit)
     if (raw.size() != std::size_t(cQVX::PixelCount)) {
         return {};
     }
-    snapshot.unitCode = UnitCodeFor(snapshot, unit);
+    UseTemperatureUnit(snapshot, unit);
     const double emissivity = snapshot.emissivity / 100.0;
 
     QByteArray csv;

@@ -16,11 +16,9 @@ constexpr int LargestSize = 1024;
 // re-encodes the picture for its own cache anyway.
 constexpr int FastPngQuality = 85;
 
-ThumbnailParse Failure(const QString& error)
+Result<ThumbnailRequest, CommandError> Failure(const QString& error)
 {
-    ThumbnailParse parse;
-    parse.error = error;
-    return parse;
+    return Result<ThumbnailRequest, CommandError>::Failure(CommandError::Usage, error);
 }
 
 } // namespace
@@ -30,7 +28,7 @@ bool IsThumbnailCommand(const QStringList& arguments)
     return !arguments.isEmpty() && arguments.first() == QLatin1String("--thumbnail");
 }
 
-ThumbnailParse ParseThumbnailCommand(const QStringList& arguments)
+Result<ThumbnailRequest, CommandError> ParseThumbnailCommand(const QStringList& arguments)
 {
     const CommandArguments split = SplitCommandArguments(arguments);
     if (!split.error.isEmpty()) {
@@ -48,22 +46,19 @@ ThumbnailParse ParseThumbnailCommand(const QStringList& arguments)
         return Failure(
             QStringLiteral("the size must be a whole number from %1 to %2").arg(SmallestSize).arg(LargestSize));
     }
-    ThumbnailParse parse;
-    parse.ok = true;
-    parse.request = {split.files[0], split.files[1], size};
-    return parse;
+    return ThumbnailRequest {split.files[0], split.files[1], size};
 }
 
-CommandOutcome RunThumbnailCommand(const ThumbnailRequest& request)
+CommandResult RunThumbnailCommand(const ThumbnailRequest& request)
 {
     cQVX snapshot;
-    const SnapshotOpenResult opened = OpenSnapshot(request.snapshotPath, snapshot);
-    if (!opened.ok) {
-        return {ExitStatus::FileProblem, QStringLiteral("%1: %2").arg(request.snapshotPath, opened.reason)};
+    const auto opened = OpenSnapshot(request.snapshotPath, snapshot);
+    if (!opened.Ok()) {
+        return FileProblem(request.snapshotPath, opened.Message());
     }
     const QImage picture = FittedMarkedPicture(snapshot, request.size);
     if (picture.isNull()) {
-        return {ExitStatus::FileProblem, QStringLiteral("%1: no pixel data").arg(request.snapshotPath)};
+        return FileProblem(request.snapshotPath, QStringLiteral("no pixel data"));
     }
     return SavePng(picture, request.outputPath, FastPngQuality);
 }
@@ -71,16 +66,17 @@ CommandOutcome RunThumbnailCommand(const ThumbnailRequest& request)
 int RunThumbnailCommandLine(const QStringList& arguments)
 {
     QTextStream errors(stderr);
-    const ThumbnailParse parse = ParseThumbnailCommand(arguments);
-    if (!parse.ok) {
-        errors << "thermreport: " << parse.error << '\n' << "Usage: thermreport --thumbnail FILE.qvx OUT.png SIZE\n";
-        return ExitStatus::Usage;
+    const auto parse = ParseThumbnailCommand(arguments);
+    if (!parse.Ok()) {
+        errors << "thermreport: " << parse.Message() << '\n'
+               << "Usage: thermreport --thumbnail FILE.qvx OUT.png SIZE\n";
+        return int(CommandError::Usage);
     }
     // The PNG writer is built in: looking through the image format plug-ins would only load them.
     QCoreApplication::setLibraryPaths({});
-    const CommandOutcome outcome = RunThumbnailCommand(parse.request);
-    if (!outcome.error.isEmpty()) {
-        errors << "thermreport: " << outcome.error << '\n';
+    const CommandResult outcome = RunThumbnailCommand(parse.Value());
+    if (!outcome.Ok()) {
+        errors << "thermreport: " << outcome.Message() << '\n';
     }
-    return outcome.exitStatus;
+    return ExitStatusOf(outcome);
 }

@@ -19,17 +19,11 @@ struct ThumbnailRequest
     int size = 0; // the square the picture is fitted into, 16..1024
 };
 
-struct ThumbnailParse
-{
-    bool ok = false;
-    QString error; // what was wrong with the arguments
-    ThumbnailRequest request;
-};
-
-ThumbnailParse ParseThumbnailCommand(const QStringList& arguments);
+// The request, or a Usage error saying what was wrong with the arguments.
+Result<ThumbnailRequest, CommandError> ParseThumbnailCommand(const QStringList& arguments);
 
 // Writes the PNG, or nothing at all when the snapshot cannot be used or the file not written.
-CommandOutcome RunThumbnailCommand(const ThumbnailRequest& request);
+CommandResult RunThumbnailCommand(const ThumbnailRequest& request);
 
 // Parses and runs, with the one-line message on standard error; the exit status.
 int RunThumbnailCommandLine(const QStringList& arguments);

@@ -1,11 +1,8 @@
 #include "app/dialogs/SettingChoiceDlg.h"
 
-#include "app/strings/StringIds.h"
-#include "app/strings/StringSource.h"
+#include "app/dialogs/OkCancelButtons.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 SettingChoiceDlg::SettingChoiceDlg(const QString& caption,
@@ -22,21 +19,9 @@ SettingChoiceDlg::SettingChoiceDlg(const QString& caption,
     list->addItems(choices);
     list->setCurrentIndex(selected >= 0 && selected < choices.size() ? selected : -1);
 
-    auto* ok = new QPushButton(LoadAppString(StringId::Ok));
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(LoadAppString(StringId::Cancel));
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelButtons(*this));
     setMinimumWidth(260);
 }
 

@@ -28,14 +28,13 @@ bool ExportTrackingTable(CQvxReportWriterDoc& document, QWidget* parent)
     if (!chosen) {
         return false;
     }
-    TrackingTableSave saved;
-    {
+    const FileWriteResult saved = [&] {
         WaitCursor waiting;
-        saved = SaveTrackingTable(chosen->path, document.Project(), document.Unit());
-    }
-    if (!saved.ok) {
-        const QString detail = saved.reason.isEmpty() ? chosen->path : chosen->path + u'\n' + saved.reason;
+        return SaveTrackingTable(chosen->path, document.Project(), document.Unit());
+    }();
+    if (!saved.Ok()) {
+        const QString detail = saved.Message().isEmpty() ? chosen->path : chosen->path + u'\n' + saved.Message();
         MessageBox(FillPlaceholders(LoadAppString(StringId::CannotWriteTrackingTable), {detail}), IconError, ButtonsOk);
     }
-    return saved.ok;
+    return saved.Ok();
 }

@@ -135,27 +135,27 @@ bool CQvxReportWriterDoc::SaveAs()
 
 bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
 {
-    ProjectReadResult loaded;
     std::optional<ProjectFileProblem> problem;
-    {
+    ProjectReadResult loaded = [&] {
         WaitCursor waiting;
-        loaded = LoadProjectFile(filePath);
-        if (loaded.Ok()) {
-            problem = CheckProjectFiles(loaded.project);
+        ProjectReadResult read = LoadProjectFile(filePath);
+        if (read.Ok()) {
+            problem = CheckProjectFiles(read.Value());
         }
-    }
-    if (loaded.error == ProjectReadError::CannotOpen) {
+        return read;
+    }();
+    if (loaded.Error() == ProjectReadError::CannotOpen) {
         return false;
     }
     if (!loaded.Ok()) {
-        MessageBox(ProjectReadMessage(loaded.error), IconError, ButtonsOk);
+        MessageBox(ProjectReadMessage(*loaded.Error()), IconError, ButtonsOk);
         return false;
     }
     if (problem) {
         MessageBox(ProjectFileProblemMessage(*problem), IconError, ButtonsOk);
         return false;
     }
-    project = std::move(loaded.project);
+    project = std::move(loaded).Value();
     project.SetCurrentPosition(project.InspectionCount() > 0 ? 1 : 0);
     fallbackTemplate = TemplateSetting();
     fallbackUnit = TempUnitSetting();
@@ -178,13 +178,12 @@ bool CQvxReportWriterDoc::SaveTo(const QString& filePath)
         project.reportTemplate = Template();
         project.unit = Unit();
     }
-    ProjectSaveResult saved;
-    {
+    const FileWriteResult saved = [&] {
         WaitCursor waiting;
-        saved = SaveProjectFile(filePath, project);
-    }
-    if (!saved.ok) {
-        MessageBox(ProjectSaveMessage(filePath, saved.reason), IconError, ButtonsOk);
+        return SaveProjectFile(filePath, project);
+    }();
+    if (!saved.Ok()) {
+        MessageBox(ProjectSaveMessage(filePath, saved.Message()), IconError, ButtonsOk);
         return false;
     }
     SetModified(false);

@@ -32,7 +32,6 @@ QString ProjectReadMessage(ProjectReadError error)
         return LoadAppString(StringId::ErrorReadingQvr);
     case ProjectReadError::CountMismatch:
         return JoinMessage(LoadAppString(StringId::QvrFileError), LoadAppString(StringId::SelectionCountMismatch));
-    case ProjectReadError::None:
     case ProjectReadError::CannotOpen:
         break;
     }

@@ -60,7 +60,7 @@ void SaveProject(benchmark::State& state)
     QTemporaryDir folder;
     const QString path = folder.filePath("large.QVR");
     for (auto _ : state) {
-        if (!SaveProjectFile(path, project).ok) {
+        if (!SaveProjectFile(path, project).Ok()) {
             state.SkipWithError("save failed");
             break;
         }
@@ -73,7 +73,7 @@ void LoadProject(benchmark::State& state)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("large.QVR");
-    if (!SaveProjectFile(path, LargeProject()).ok) {
+    if (!SaveProjectFile(path, LargeProject()).Ok()) {
         state.SkipWithError("save failed");
         return;
     }

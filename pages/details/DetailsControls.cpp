@@ -202,7 +202,7 @@ void DetailsDlg::BuildMeasurementPanel()
     PlaceLabel(this, QStringLiteral("unitLabel"), Row(labelX, 3, 130, 80), StringId::TemperatureUnits);
     unitList = Place(new QComboBox(this), QStringLiteral("unitList"), Row(fieldX, 3, 80, 80));
     unitList->addItems({QStringLiteral("\u00B0C"), QStringLiteral("\u00B0F"), QStringLiteral("K")});
-    unitList->setCurrentIndex(UnitCode());
+    unitList->setCurrentIndex(int(Unit()));
 
     cursorListA = Place(new QComboBox(this), QStringLiteral("cursorListA"), Row(labelX, 4, 120, 80));
     cursorTempA = Place(
@@ -281,7 +281,7 @@ void DetailsDlg::UpdateUnitLabels()
 void DetailsDlg::ShowReportOptions()
 {
     ShowTemplate();
-    unitList->setCurrentIndex(UnitCode());
+    unitList->setCurrentIndex(int(Unit()));
     // The shown record's fields of the new template, or its converted values.
     if (const InspectionDetails* record = ShownRecord(); record && controlsShowRecord) {
         PutRecordTexts(*record);

@@ -44,9 +44,9 @@ bool DetailsDlg::Buildings() const
     return document->Template() == ReportTemplate::Buildings;
 }
 
-int DetailsDlg::UnitCode() const
+TemperatureUnit DetailsDlg::Unit() const
 {
-    return int(document->Unit());
+    return document->Unit();
 }
 
 void DetailsDlg::ConnectControls()
@@ -57,7 +57,9 @@ void DetailsDlg::ConnectControls()
     connect(changeButton, &QPushButton::clicked, this, &DetailsDlg::ChangePenColour);
     connect(undoButton, &QPushButton::clicked, this, &DetailsDlg::UndoStroke);
     connect(clearButton, &QPushButton::clicked, this, &DetailsDlg::ClearStrokes);
-    connect(unitList, &QComboBox::activated, this, &DetailsDlg::SetUnit);
+    connect(unitList, &QComboBox::activated, this, [this](int index) {
+        SetUnit(TemperatureUnitFromSetting(unsigned(index)));
+    });
     connect(cursorListA, &QComboBox::activated, this, &DetailsDlg::OnCursorChanged);
     connect(cursorListB, &QComboBox::activated, this, &DetailsDlg::OnCursorChanged);
     for (DateRow& row : dateRows) {
@@ -180,13 +182,13 @@ void DetailsDlg::ChangePenColour()
     }
 }
 
-void DetailsDlg::SetUnit(int chosen)
+void DetailsDlg::SetUnit(TemperatureUnit chosen)
 {
-    if (chosen != GetTempUnit()) {
-        SetTempUnit(chosen);
+    if (int(chosen) != GetTempUnit()) {
+        SetTempUnit(int(chosen));
     }
     // Shows the converted typed values and the new unit labels.
-    document->ChangeUnit(TemperatureUnitFromSetting(unsigned(chosen)));
+    document->ChangeUnit(chosen);
     if (!ShownRecord()) {
         return;
     }

@@ -3,6 +3,7 @@
 #include "pages/details/StrokeTracker.h"
 #include "report/InspectionDetails.h"
 #include "report/PenStroke.h"
+#include "snapshot/TemperatureUnit.h"
 
 #include <QImage>
 #include <QWidget>
@@ -63,7 +64,7 @@ public:
     void ClearStrokes();
     // The user's choice in "Temperature Units": the project's unit from now on (its typed values
     // converted) and the unit of new projects.
-    void SetUnit(int unit);
+    void SetUnit(TemperatureUnit unit);
     // "Use": the repair priority becomes the one the shown finding's severity class suggests.
     void UseSuggestedPriority();
 
@@ -123,8 +124,8 @@ private:
     bool LoadShownSnapshot();
     void FillCursorLists(const InspectionDetails& record);
     void ShowMeasurements();
-    // The open project's unit, numbered as the settings store it.
-    int UnitCode() const;
+    // The open project's unit.
+    TemperatureUnit Unit() const;
     void OnCursorChanged();
     void ShowCursorTemperature(QComboBox* list, cColourEdit* field);
 

@@ -9,6 +9,7 @@
 #include "pages/details/MeasurementText.h"
 #include "pages/details/TemperatureScaleView.h"
 #include "report/ReportProject.h"
+#include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
 
 #include <QApplication>
@@ -51,17 +52,17 @@ void DetailsDlg::FillCursorLists(const InspectionDetails& record)
 
 void DetailsDlg::ShowMeasurements()
 {
-    SetSnapshotUnit(*snapshot, UnitCode());
+    UseTemperatureUnit(*snapshot, Unit());
     ShowCursorTemperature(cursorListA, cursorTempA);
     ShowCursorTemperature(cursorListB, cursorTempB);
     const int first = cursorListA->currentIndex();
     const int second = cursorListB->currentIndex();
     if (first > 0 && second > 0) {
-        differenceEdit->setText(DifferenceText(snapshot->MarkerDifference(first - 1, second - 1), UnitCode()));
+        differenceEdit->setText(DifferenceText(snapshot->MarkerDifference(first - 1, second - 1), Unit()));
     } else {
         differenceEdit->clear();
     }
-    const int unit = UnitCode();
+    const TemperatureUnit unit = Unit();
     reflectedEdit->setText(TemperatureText(ReflectedTemperature(snapshot->reflectedTemp, unit), unit));
     imageArea->SetMarkers(first - 1, second - 1);
     scaleView->SetScale(*snapshot, UnitSuffix(unit));
@@ -72,7 +73,7 @@ void DetailsDlg::ShowCursorTemperature(QComboBox* list, cColourEdit* field)
 {
     const int position = list->currentIndex();
     if (position > 0) {
-        field->SetText(TemperatureText(snapshot->MarkerTemperature(position - 1), UnitCode()));
+        field->SetText(TemperatureText(snapshot->MarkerTemperature(position - 1), Unit()));
         field->SetBkColour(MarkerColours(position - 1).line);
     } else {
         field->clear();

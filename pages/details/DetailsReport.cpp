@@ -53,21 +53,19 @@ void DetailsDlg::GenerateReport()
     const QString fileName = QFileInfo(chosen->path).fileName();
     const QString folder = chosen->path.left(chosen->path.size() - fileName.size());
 
-    ReportRunOutcome outcome;
-    {
+    const ReportRunOutcome outcome = [&] {
         WaitCursor waiting;
         StoreInspection();
         // Inspections never shown here get the cursors the page would have chosen; the project keeps them.
         FillUnsetCursorChoices(Project());
-        outcome =
-            RunReport(this, folder, fileName, Project(), {document->Template(), document->Unit(), GetCommonScale()});
-    }
-    if (outcome.saved) {
+        return RunReport(this, folder, fileName, Project(), {document->Template(), document->Unit(), GetCommonScale()});
+    }();
+    if (outcome.Ok()) {
         WriteLastReportFolder(QFileInfo(chosen->path).absolutePath());
-        OfferToOpen(outcome.path);
-    } else if (outcome.errorCode == int(PrintError::Cancelled)) {
+        OfferToOpen(outcome.Value());
+    } else if (outcome.Error() == PrintError::Cancelled) {
         MessageBoxId(StringId::ReportCancelled, IconInformation, ButtonsOk);
-    } else if (const QString message = PrintErrorMessage(outcome.errorCode); !message.isEmpty()) {
+    } else if (const QString message = PrintErrorMessage(int(*outcome.Error())); !message.isEmpty()) {
         MessageBox(message, IconExclamation, ButtonsOk);
     }
 }

@@ -1,26 +1,19 @@
 #pragma once
 
+#include "snapshot/TemperatureUnit.h"
+
 #include <QString>
 
-class cQVX;
-
-// The texts of the Inspection Data page's measurement fields. Units are numbered as the settings
-// store them: 0 Celsius, 1 Fahrenheit, 2 Kelvin.
+// The texts of the Inspection Data page's measurement fields.
 
 // "°C", "°F" or "K".
-QString UnitSuffix(int unit);
+QString UnitSuffix(TemperatureUnit unit);
 
 // "%.1f %s" of a temperature and the unit's suffix.
-QString TemperatureText(float temperature, int unit);
+QString TemperatureText(float temperature, TemperatureUnit unit);
 
 // The same for a difference, except that a value that would read "-0.0" reads "0.0".
-QString DifferenceText(float difference, int unit);
-
-// The snapshot's reflected temperature (hundredths of a degree Celsius) in the unit, in single precision.
-float ReflectedTemperature(qint16 reflectedTemp, int unit);
+QString DifferenceText(float difference, TemperatureUnit unit);
 
 // "%.2f" of the snapshot's emissivity (percent) as a fraction.
 QString EmissivityText(quint8 emissivity);
-
-// Sets the snapshot's unit code to its own code for the unit.
-void SetSnapshotUnit(cQVX& snapshot, int unit);

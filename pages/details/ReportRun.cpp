@@ -23,18 +23,10 @@ constexpr int ProgressDelayMs = 400;
 class OutcomeCollector : public ReportNotifications
 {
 public:
-    void FileSaved(const QString& path) override
-    {
-        outcome.saved = true;
-        outcome.path = path;
-    }
-    void PrintFailed(int code, const QString&) override
-    {
-        outcome.saved = false;
-        outcome.errorCode = code;
-    }
+    void FileSaved(const QString& path) override { outcome = path; }
+    void PrintFailed(int code, const QString&) override { outcome = ReportRunOutcome::Failure(PrintError(code)); }
 
-    ReportRunOutcome outcome;
+    ReportRunOutcome outcome = ReportRunOutcome::Failure(PrintError::SaveFailed);
 };
 
 void ShowPage(QProgressDialog& dialog, int page, int total)

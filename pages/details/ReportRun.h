@@ -1,18 +1,16 @@
 #pragma once
 
+#include "output/PrintReport.h"
 #include "output/ReportOptions.h"
+#include "snapshot/Result.h"
 
 #include <QString>
 
 class QWidget;
 class ReportProject;
 
-struct ReportRunOutcome
-{
-    bool saved = false;
-    QString path; // the report written, when saved
-    int errorCode = 0; // a print error code when not saved; PrintError::Cancelled after Cancel
-};
+// The report written, or the print error that stopped it (PrintError::Cancelled after Cancel).
+using ReportRunOutcome = Result<QString, PrintError>;
 
 // Writes the report to folder + fileName on a worker thread while the window keeps repainting.
 // When the run takes longer than a moment, a progress window shows the page being drawn

@@ -28,12 +28,12 @@ TEST_P(CommandLineAccepts, Request)
 {
     const GoodLine& line = GetParam();
     const CommandLineParse parse = ParseCommandLine(line.arguments);
-    ASSERT_TRUE(parse.ok) << parse.error.toStdString();
-    EXPECT_EQ(parse.request.mode, line.mode);
-    EXPECT_EQ(parse.request.snapshotPath, line.snapshot);
-    EXPECT_EQ(parse.request.outputPath, line.output);
-    EXPECT_EQ(parse.request.unit, line.unit);
-    EXPECT_EQ(parse.request.scale, line.scale);
+    ASSERT_TRUE(parse.Ok()) << parse.Message().toStdString();
+    EXPECT_EQ(parse.Value().mode, line.mode);
+    EXPECT_EQ(parse.Value().snapshotPath, line.snapshot);
+    EXPECT_EQ(parse.Value().outputPath, line.output);
+    EXPECT_EQ(parse.Value().unit, line.unit);
+    EXPECT_EQ(parse.Value().scale, line.scale);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,8 +105,8 @@ class CommandLineRefuses : public testing::TestWithParam<BadLine>
 TEST_P(CommandLineRefuses, WithAReason)
 {
     const CommandLineParse parse = ParseCommandLine(GetParam().arguments);
-    EXPECT_FALSE(parse.ok);
-    EXPECT_FALSE(parse.error.isEmpty());
+    EXPECT_FALSE(parse.Ok());
+    EXPECT_FALSE(parse.Message().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines,

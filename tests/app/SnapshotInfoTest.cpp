@@ -36,8 +36,8 @@ protected:
             return {};
         }
         cQVX snapshot;
-        const SnapshotOpenResult opened = OpenSnapshot(path, snapshot);
-        EXPECT_TRUE(opened.ok) << opened.reason.toStdString();
+        const auto opened = OpenSnapshot(path, snapshot);
+        EXPECT_TRUE(opened.Ok()) << opened.Message().toStdString();
         return SnapshotInfo(snapshot, path, unit);
     }
 

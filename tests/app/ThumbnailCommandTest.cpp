@@ -35,13 +35,13 @@ class ThumbnailCommandLine : public testing::TestWithParam<ThumbnailLine>
 
 TEST_P(ThumbnailCommandLine, TakesASizeFrom16To1024)
 {
-    const ThumbnailParse parse = ParseThumbnailCommand(GetParam().arguments);
-    EXPECT_EQ(parse.ok, GetParam().size != 0);
-    EXPECT_EQ(parse.error.isEmpty(), parse.ok);
-    if (parse.ok) {
-        EXPECT_EQ(parse.request.snapshotPath, "in.qvx");
-        EXPECT_EQ(parse.request.outputPath, "out.png");
-        EXPECT_EQ(parse.request.size, GetParam().size);
+    const auto parse = ParseThumbnailCommand(GetParam().arguments);
+    EXPECT_EQ(parse.Ok(), GetParam().size != 0);
+    EXPECT_EQ(parse.Message().isEmpty(), parse.Ok());
+    if (parse.Ok()) {
+        EXPECT_EQ(parse.Value().snapshotPath, "in.qvx");
+        EXPECT_EQ(parse.Value().outputPath, "out.png");
+        EXPECT_EQ(parse.Value().size, GetParam().size);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "output/TextPlacement.h"
 
 #include "report/ReportProject.h"
+#include "snapshot/SnapshotUnit.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,5 @@
 #include "ReportFixture.h"
+#include "snapshot/SnapshotUnit.h"
 
 #include "output/ScaleDrawing.h"
 #include "output/TemperatureScale.h"

@@ -99,7 +99,7 @@ TEST_F(TrackingTable, ReadsBackFieldForFieldInASpreadsheetReader)
                           {{1.0f, QStringLiteral("Low"), {}, 1},
                            {std::numeric_limits<float>::infinity(), QStringLiteral("高い, \"hot\""), {}, 5}}};
     const QString path = files.PathOf(QStringLiteral("table.csv"));
-    ASSERT_TRUE(SaveTrackingTable(path, project, TemperatureUnit::Fahrenheit).ok);
+    ASSERT_TRUE(SaveTrackingTable(path, project, TemperatureUnit::Fahrenheit).Ok());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -174,7 +174,7 @@ TEST_F(TrackingTable, ReadsBackFieldForFieldInASpreadsheetReader)
 TEST_F(TrackingTable, WithoutCriteriaTheClassStaysEmpty)
 {
     const QString path = files.PathOf(QStringLiteral("plain.csv"));
-    ASSERT_TRUE(SaveTrackingTable(path, project, TemperatureUnit::Kelvin).ok);
+    ASSERT_TRUE(SaveTrackingTable(path, project, TemperatureUnit::Kelvin).Ok());
     const std::vector<QStringList> rows = ReadWithPython(path);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0][5], QStringLiteral("Cursor 1 (K)"));
@@ -185,10 +185,10 @@ TEST_F(TrackingTable, WithoutCriteriaTheClassStaysEmpty)
 TEST_F(TrackingTable, UnwritablePlaceIsReportedWithItsReason)
 {
     const QString notAFolder = files.WriteFile(QStringLiteral("file"), "old");
-    const TrackingTableSave saved =
+    const FileWriteResult saved =
         SaveTrackingTable(notAFolder + QStringLiteral("/table.csv"), project, TemperatureUnit::Celsius);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_FALSE(saved.reason.isEmpty());
+    EXPECT_FALSE(saved.Ok());
+    EXPECT_FALSE(saved.Message().isEmpty());
 }
 
 } // namespace

@@ -71,19 +71,19 @@ TEST(ProjectFileIO, SavedFileLoadsBackAndReplacesThePreviousOne)
     const QString path = folder.filePath("site.QVR");
     WriteAll(path, QByteArray(100000, 'x'));
     const ReportProject project = FullProject(4);
-    ASSERT_TRUE(SaveProjectFile(path, project).ok);
+    ASSERT_TRUE(SaveProjectFile(path, project).Ok());
     EXPECT_EQ(ReadAll(path), SerializeProject(project));
     const ProjectReadResult loaded = LoadProjectFile(path);
     ASSERT_TRUE(loaded.Ok());
-    EXPECT_EQ(loaded.project, project);
+    EXPECT_EQ(loaded.Value(), project);
 }
 
 TEST(ProjectFileIO, SaveIntoAMissingFolderFailsAndCreatesNothing)
 {
     QTemporaryDir folder;
-    const ProjectSaveResult saved = SaveProjectFile(folder.filePath("missing/site.QVR"), FullProject(1));
-    EXPECT_FALSE(saved.ok);
-    EXPECT_FALSE(saved.reason.isEmpty());
+    const FileWriteResult saved = SaveProjectFile(folder.filePath("missing/site.QVR"), FullProject(1));
+    EXPECT_FALSE(saved.Ok());
+    EXPECT_FALSE(saved.Message().isEmpty());
     EXPECT_FALSE(QDir(folder.filePath("missing")).exists());
 }
 
@@ -91,15 +91,15 @@ TEST(ProjectFileIO, SaveBelowAFileThatIsNoFolderFails)
 {
     QTemporaryDir folder;
     WriteAll(folder.filePath("plain"), "previous");
-    EXPECT_FALSE(SaveProjectFile(folder.filePath("plain/site.QVR"), FullProject(1)).ok);
+    EXPECT_FALSE(SaveProjectFile(folder.filePath("plain/site.QVR"), FullProject(1)).Ok());
     EXPECT_EQ(ReadAll(folder.filePath("plain")), "previous");
 }
 
 TEST(ProjectFileIO, LoadOfAMissingFileOrAFolderCannotOpen)
 {
     QTemporaryDir folder;
-    EXPECT_EQ(LoadProjectFile(folder.filePath("missing.QVR")).error, ProjectReadError::CannotOpen);
-    EXPECT_EQ(LoadProjectFile(folder.path()).error, ProjectReadError::CannotOpen);
+    EXPECT_EQ(LoadProjectFile(folder.filePath("missing.QVR")).Error(), ProjectReadError::CannotOpen);
+    EXPECT_EQ(LoadProjectFile(folder.path()).Error(), ProjectReadError::CannotOpen);
 }
 
 TEST(ProjectFileIO, LoadOfATruncatedFileIsMalformed)
@@ -107,7 +107,7 @@ TEST(ProjectFileIO, LoadOfATruncatedFileIsMalformed)
     QTemporaryDir folder;
     const QString path = folder.filePath("cut.QVR");
     WriteAll(path, SerializeProject(FullProject(2)).chopped(1));
-    EXPECT_EQ(LoadProjectFile(path).error, ProjectReadError::Malformed);
+    EXPECT_EQ(LoadProjectFile(path).Error(), ProjectReadError::Malformed);
 }
 
 #ifdef Q_OS_LINUX
@@ -152,8 +152,8 @@ TEST_F(SmallFileSystem, AFullDiskLeavesThePreviousFileIntact)
 {
     ReportProject large = FullProject(2);
     large.title.generalComments = QString(100000, u'z'); // 200 KB, three times the disk
-    const ProjectSaveResult saved = SaveProjectFile(path, large);
-    EXPECT_FALSE(saved.ok);
+    const FileWriteResult saved = SaveProjectFile(path, large);
+    EXPECT_FALSE(saved.Ok());
     EXPECT_EQ(ReadAll(path), previous);
     EXPECT_EQ(FilesLeft(), QStringList {"site.QVR"});
 }
@@ -161,7 +161,7 @@ TEST_F(SmallFileSystem, AFullDiskLeavesThePreviousFileIntact)
 TEST_F(SmallFileSystem, AReadOnlyFolderLeavesThePreviousFileIntact)
 {
     ASSERT_TRUE(RemountReadOnly());
-    EXPECT_FALSE(SaveProjectFile(path, FullProject(5)).ok);
+    EXPECT_FALSE(SaveProjectFile(path, FullProject(5)).Ok());
     EXPECT_EQ(ReadAll(path), previous);
     EXPECT_EQ(FilesLeft(), QStringList {"site.QVR"});
 }

@@ -151,7 +151,7 @@ struct BlockCase
 {
     const char* name;
     QByteArray after;
-    ProjectReadError error;
+    std::optional<ProjectReadError> error; // none: the file reads
     std::optional<ReportTemplate> reportTemplate = std::nullopt;
     std::optional<TemperatureUnit> unit = std::nullopt;
     std::optional<SeverityCriteria> criteria = std::nullopt;
@@ -167,12 +167,12 @@ TEST_P(ProjectFileBlock, ReadsWhatTheBlockStatesOrRefusesIt)
     for (const bool oldLayout : {false, true}) {
         const QByteArray file = oldLayout ? FileOf(Float32(1.0f), 1, 1, false, false) : FileOf(Float32(1.2f), 1, 1);
         const ProjectReadResult read = SerializeProject(file + c.after);
-        ASSERT_EQ(read.error, c.error) << (oldLayout ? "1.0" : "1.2");
-        EXPECT_EQ(read.project.reportTemplate, c.reportTemplate);
-        EXPECT_EQ(read.project.unit, c.unit);
-        EXPECT_EQ(read.project.severityCriteria, c.criteria);
+        ASSERT_EQ(read.Error(), c.error) << (oldLayout ? "1.0" : "1.2");
         if (read.Ok()) {
-            EXPECT_EQ(read.project.DetailsAt(0)->name, "name0");
+            EXPECT_EQ(read.Value().reportTemplate, c.reportTemplate);
+            EXPECT_EQ(read.Value().unit, c.unit);
+            EXPECT_EQ(read.Value().severityCriteria, c.criteria);
+            EXPECT_EQ(read.Value().DetailsAt(0)->name, "name0");
         }
     }
 }
@@ -183,30 +183,27 @@ INSTANTIATE_TEST_SUITE_P(
     Blocks,
     ProjectFileBlock,
     testing::Values(
-        BlockCase {"NoBlockStatesNothing", {}, ProjectReadError::None},
-        BlockCase {"ForeignBytesAreIgnored", "trailing", ProjectReadError::None},
-        BlockCase {"PartOfTheMagicIsForeign", "QVR", ProjectReadError::None},
-        BlockCase {"BothEntries",
-                   BuildingsFahrenheit,
-                   ProjectReadError::None,
-                   ReportTemplate::Buildings,
-                   TemperatureUnit::Fahrenheit},
+        BlockCase {"NoBlockStatesNothing", {}, std::nullopt},
+        BlockCase {"ForeignBytesAreIgnored", "trailing", std::nullopt},
+        BlockCase {"PartOfTheMagicIsForeign", "QVR", std::nullopt},
+        BlockCase {
+            "BothEntries", BuildingsFahrenheit, std::nullopt, ReportTemplate::Buildings, TemperatureUnit::Fahrenheit},
         BlockCase {"EntriesInAnyOrder",
                    Block(2, Entry(2, Int32(2)) + Entry(1, Int32(0))),
-                   ProjectReadError::None,
+                   std::nullopt,
                    ReportTemplate::Maintenance,
                    TemperatureUnit::Kelvin},
         BlockCase {"OneEntryStatesOnlyItsOwn",
                    Block(1, Entry(2, Int32(0))),
-                   ProjectReadError::None,
+                   std::nullopt,
                    std::nullopt,
                    TemperatureUnit::Celsius},
         BlockCase {"UnknownEntriesAreSkipped",
                    Block(4, Unknown + Entry(1, Int32(1)) + Entry(0, {}) + Entry(2, Int32(2))),
-                   ProjectReadError::None,
+                   std::nullopt,
                    ReportTemplate::Buildings,
                    TemperatureUnit::Kelvin},
-        BlockCase {"EmptyBlock", Block(0, {}), ProjectReadError::None},
+        BlockCase {"EmptyBlock", Block(0, {}), std::nullopt},
         BlockCase {
             "OtherBlockVersion", Block(2, Entry(1, Int32(1)) + Entry(2, Int32(1)), 2), ProjectReadError::Malformed},
         BlockCase {"BlockVersionZero", Block(0, {}, 0), ProjectReadError::Malformed},
@@ -226,13 +223,13 @@ INSTANTIATE_TEST_SUITE_P(
         BlockCase {"BytesAfterTheBlock", BuildingsFahrenheit + "x", ProjectReadError::Malformed},
         BlockCase {"CriteriaWithTheirTable",
                    Block(2, Entry(5, CustomPayload) + Entry(1, Int32(0))),
-                   ProjectReadError::None,
+                   std::nullopt,
                    ReportTemplate::Maintenance,
                    std::nullopt,
                    Custom},
         BlockCase {"CriteriaNoneStated",
                    Block(1, Entry(5, Int32(0))),
-                   ProjectReadError::None,
+                   std::nullopt,
                    std::nullopt,
                    std::nullopt,
                    SeverityCriteria {}},
@@ -278,7 +275,7 @@ TEST(ProjectFile, EveryTruncationOfABlockIsMalformed)
     // Four bytes or more begin with the magic; fewer are foreign bytes.
     for (qsizetype length = 4; length < block.size(); ++length) {
         const QByteArray cut = file + block.left(length);
-        EXPECT_EQ(SerializeProject(QByteArrayView(cut)).error, ProjectReadError::Malformed) << "cut at " << length;
+        EXPECT_EQ(SerializeProject(QByteArrayView(cut)).Error(), ProjectReadError::Malformed) << "cut at " << length;
     }
 }
 
@@ -300,16 +297,16 @@ TEST_P(ProjectFileVersion, ReadsTheFieldsOfItsLayout)
     const VersionCase& c = GetParam();
     const ProjectReadResult read = SerializeProject(FileOf(c.version, 2, 2, c.buildingFields, c.materialCondition));
     ASSERT_TRUE(read.Ok());
-    ASSERT_EQ(read.project.InspectionCount(), 2);
-    const InspectionDetails& details = *read.project.DetailsAt(1);
+    ASSERT_EQ(read.Value().InspectionCount(), 2);
+    const InspectionDetails& details = *read.Value().DetailsAt(1);
     EXPECT_EQ(details.name, "name1");
     EXPECT_EQ(details.cursorB, 2);
     EXPECT_EQ(details.repairedDate, (OleDate {39001.5, 1}));
     EXPECT_EQ(details.indoorTemperature, c.buildingFields ? "20" : "");
     EXPECT_EQ(details.pressureDifference, c.buildingFields ? "0.1" : "");
     EXPECT_EQ(details.materialCondition, c.materialCondition ? 2 : 0);
-    EXPECT_EQ(read.project.SelectionAt(1)->strokes.size(), 2u);
-    EXPECT_EQ(read.project.title.company, "Firma");
+    EXPECT_EQ(read.Value().SelectionAt(1)->strokes.size(), 2u);
+    EXPECT_EQ(read.Value().title.company, "Firma");
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions,
@@ -325,21 +322,21 @@ INSTANTIATE_TEST_SUITE_P(Versions,
 
 TEST(ProjectFile, DifferentCountsAreAMismatchNotAMalformedFile)
 {
-    EXPECT_EQ(SerializeProject(FileOf(Float32(1.2f), 2, 3)).error, ProjectReadError::CountMismatch);
+    EXPECT_EQ(SerializeProject(FileOf(Float32(1.2f), 2, 3)).Error(), ProjectReadError::CountMismatch);
 }
 
 TEST(ProjectFile, CountsOfZeroOrBelowReadNoEntries)
 {
     const ProjectReadResult read = SerializeProject(FileOf(Float32(1.2f), -5, -1));
     ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(read.project.InspectionCount(), 0);
+    EXPECT_EQ(read.Value().InspectionCount(), 0);
 }
 
 TEST(ProjectFile, BytesAfterTheLastRecordAreIgnored)
 {
     const ProjectReadResult read = SerializeProject(FileOf(Float32(1.2f), 1, 1) + "trailing");
     ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(read.project.DetailsAt(0)->materialCondition, 2);
+    EXPECT_EQ(read.Value().DetailsAt(0)->materialCondition, 2);
 }
 
 TEST(ProjectFile, AnyNonZeroByteIsTrueAndIsWrittenBackAsOne)
@@ -349,18 +346,18 @@ TEST(ProjectFile, AnyNonZeroByteIsTrueAndIsWrittenBackAsOne)
     bytes[showDateOffset] = char(0x7F);
     const ProjectReadResult read = SerializeProject(bytes);
     ASSERT_TRUE(read.Ok());
-    EXPECT_TRUE(read.project.title.showDate);
-    EXPECT_EQ(SerializeProject(read.project)[showDateOffset], char(1));
+    EXPECT_TRUE(read.Value().title.showDate);
+    EXPECT_EQ(SerializeProject(read.Value())[showDateOffset], char(1));
 }
 
 TEST(ProjectFile, CountsTheBytesCannotHoldAreMalformed)
 {
     const QByteArray header = Float32(1.2f) + TitleFields();
-    EXPECT_EQ(SerializeProject(header + Int32(0x7FFFFFFF) + QByteArray(64, '\0')).error, ProjectReadError::Malformed);
-    EXPECT_EQ(SerializeProject(header + Int32(0) + Int32(0x7FFFFFFF) + QByteArray(64, '\0')).error,
+    EXPECT_EQ(SerializeProject(header + Int32(0x7FFFFFFF) + QByteArray(64, '\0')).Error(), ProjectReadError::Malformed);
+    EXPECT_EQ(SerializeProject(header + Int32(0) + Int32(0x7FFFFFFF) + QByteArray(64, '\0')).Error(),
               ProjectReadError::Malformed);
     const QByteArray manyStrokes = EmptyWide + EmptyWide + Int32(0x7FFFFFFF) + QByteArray(48, '\0');
-    EXPECT_EQ(SerializeProject(header + Int32(1) + manyStrokes).error, ProjectReadError::Malformed);
+    EXPECT_EQ(SerializeProject(header + Int32(1) + manyStrokes).Error(), ProjectReadError::Malformed);
 }
 
 TEST(ProjectFile, EveryTruncationOfARealProjectFailsCleanly)
@@ -371,7 +368,7 @@ TEST(ProjectFile, EveryTruncationOfARealProjectFailsCleanly)
         // A copy of exactly `length` bytes, so that the sanitizers see any read beyond it.
         const QByteArray cut = bytes.left(length);
         const ProjectReadResult read = SerializeProject(QByteArrayView(cut));
-        ASSERT_EQ(read.error, ProjectReadError::Malformed) << "cut at " << length;
+        ASSERT_EQ(read.Error(), ProjectReadError::Malformed) << "cut at " << length;
     }
 }
 
@@ -392,8 +389,8 @@ TEST_P(ProjectRoundTrip, ReadsBackWhatWasWritten)
     const QByteArray bytes = SerializeProject(project);
     const ProjectReadResult read = SerializeProject(bytes);
     ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(read.project, project);
-    EXPECT_EQ(SerializeProject(read.project), bytes);
+    EXPECT_EQ(read.Value(), project);
+    EXPECT_EQ(SerializeProject(read.Value()), bytes);
 }
 
 ReportProject Empty()
@@ -476,7 +473,7 @@ TEST(ProjectFile, DateValuesRoundTripBitForBit)
     ReportProject project;
     project.title.date = {std::bit_cast<double>(quint64(0x7FF8DEADBEEF0001)), 0};
     const QByteArray bytes = SerializeProject(project);
-    EXPECT_EQ(SerializeProject(SerializeProject(bytes).project), bytes);
+    EXPECT_EQ(SerializeProject(SerializeProject(bytes).Value()), bytes);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST(SeedFiles, CurrentVersionFilesAreWrittenBackByteForByte)
     for (const char* name :
          {"new.QVR", "full.QVR", "block.QVR", "criteria.QVR", "criteria-ambient.QVR", "criteria-none.QVR"}) {
         const QByteArray bytes = Seed(name);
-        EXPECT_EQ(SerializeProject(SerializeProject(bytes).project), bytes) << name;
+        EXPECT_EQ(SerializeProject(SerializeProject(bytes).Value()), bytes) << name;
     }
 }
 
@@ -41,45 +41,45 @@ TEST(SeedFiles, NarrowStringsReadThroughWindows1252)
 {
     const ProjectReadResult read = SerializeProject(Seed("narrow.QVR"));
     ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(read.project.title.logoPath, QString::fromUtf8("logoé.jpg"));
-    EXPECT_EQ(read.project.title.author, QString::fromUtf8("Autor €"));
+    EXPECT_EQ(read.Value().title.logoPath, QString::fromUtf8("logoé.jpg"));
+    EXPECT_EQ(read.Value().title.author, QString::fromUtf8("Autor €"));
 }
 
 TEST(SeedFiles, BlocksStateTheTemplateAndUnit)
 {
     const ProjectReadResult block = SerializeProject(Seed("block.QVR"));
     ASSERT_TRUE(block.Ok());
-    EXPECT_EQ(block.project.reportTemplate, ReportTemplate::Buildings);
-    EXPECT_EQ(block.project.unit, TemperatureUnit::Fahrenheit);
+    EXPECT_EQ(block.Value().reportTemplate, ReportTemplate::Buildings);
+    EXPECT_EQ(block.Value().unit, TemperatureUnit::Fahrenheit);
     // Unknown entries are skipped and not written back.
     const ProjectReadResult unknown = SerializeProject(Seed("block-unknown.QVR"));
     ASSERT_TRUE(unknown.Ok());
-    EXPECT_EQ(unknown.project.reportTemplate, std::nullopt);
-    EXPECT_EQ(unknown.project.unit, TemperatureUnit::Kelvin);
+    EXPECT_EQ(unknown.Value().reportTemplate, std::nullopt);
+    EXPECT_EQ(unknown.Value().unit, TemperatureUnit::Kelvin);
     const QByteArray kelvinBlock("QVRX\1\0\0\0\1\0\0\0\2\0\0\0\4\0\0\0\2\0\0\0", 24);
-    EXPECT_EQ(SerializeProject(unknown.project), Seed("new.QVR") + kelvinBlock);
+    EXPECT_EQ(SerializeProject(unknown.Value()), Seed("new.QVR") + kelvinBlock);
     const ProjectReadResult old = SerializeProject(Seed("full.QVR"));
-    EXPECT_EQ(old.project.reportTemplate, std::nullopt);
-    EXPECT_EQ(old.project.unit, std::nullopt);
+    EXPECT_EQ(old.Value().reportTemplate, std::nullopt);
+    EXPECT_EQ(old.Value().unit, std::nullopt);
 }
 
 TEST(SeedFiles, CriteriaSeedsStateTheirTables)
 {
     const ProjectReadResult custom = SerializeProject(Seed("criteria.QVR"));
     ASSERT_TRUE(custom.Ok());
-    ASSERT_TRUE(custom.project.severityCriteria.has_value());
-    EXPECT_EQ(custom.project.severityCriteria->kind, SeverityKind::Custom);
-    ASSERT_EQ(custom.project.severityCriteria->classes.size(), 3u);
-    EXPECT_EQ(custom.project.severityCriteria->classes[1].name, QString::fromUtf8("赤熱"));
-    EXPECT_EQ(custom.project.reportTemplate, ReportTemplate::Buildings);
+    ASSERT_TRUE(custom.Value().severityCriteria.has_value());
+    EXPECT_EQ(custom.Value().severityCriteria->kind, SeverityKind::Custom);
+    ASSERT_EQ(custom.Value().severityCriteria->classes.size(), 3u);
+    EXPECT_EQ(custom.Value().severityCriteria->classes[1].name, QString::fromUtf8("赤熱"));
+    EXPECT_EQ(custom.Value().reportTemplate, ReportTemplate::Buildings);
     const ProjectReadResult ambient = SerializeProject(Seed("criteria-ambient.QVR"));
     ASSERT_TRUE(ambient.Ok());
-    EXPECT_EQ(ambient.project.Criteria().kind, SeverityKind::OverAmbient);
-    EXPECT_EQ(ambient.project.Criteria().classes.size(), 4u);
+    EXPECT_EQ(ambient.Value().Criteria().kind, SeverityKind::OverAmbient);
+    EXPECT_EQ(ambient.Value().Criteria().classes.size(), 4u);
     const ProjectReadResult none = SerializeProject(Seed("criteria-none.QVR"));
     ASSERT_TRUE(none.Ok());
-    EXPECT_EQ(none.project.severityCriteria, SeverityCriteria {});
-    EXPECT_EQ(SerializeProject(Seed("full.QVR")).project.severityCriteria, std::nullopt);
+    EXPECT_EQ(none.Value().severityCriteria, SeverityCriteria {});
+    EXPECT_EQ(SerializeProject(Seed("full.QVR")).Value().severityCriteria, std::nullopt);
 }
 
 } // namespace

@@ -334,7 +334,7 @@ TEST_F(DocumentTest, PagesGatherTheirValuesBeforeTheBytesAreWritten)
         document.Project().title.company = "typed, not yet stored";
     });
     ASSERT_TRUE(document.Save());
-    EXPECT_EQ(SerializeProject(ReadAll(Path("existing.QVR"))).project.title.company, "typed, not yet stored");
+    EXPECT_EQ(SerializeProject(ReadAll(Path("existing.QVR"))).Value().title.company, "typed, not yet stored");
 }
 
 TEST_F(DocumentTest, FailedSaveAsTellsTheUserAndKeepsTheName)
@@ -401,8 +401,8 @@ TEST_F(DocumentTest, AnOldFileTakesTheSettingsAndKeepsItsBytesUntilChanged)
     ASSERT_TRUE(document.Save());
     const ProjectReadResult saved = SerializeProject(ReadAll(Path("existing.QVR")));
     ASSERT_TRUE(saved.Ok());
-    EXPECT_EQ(saved.project.reportTemplate, ReportTemplate::Maintenance);
-    EXPECT_EQ(saved.project.unit, TemperatureUnit::Celsius);
+    EXPECT_EQ(saved.Value().reportTemplate, ReportTemplate::Maintenance);
+    EXPECT_EQ(saved.Value().unit, TemperatureUnit::Celsius);
     EXPECT_TRUE(ReadAll(Path("existing.QVR")).startsWith(old));
 }
 
@@ -447,7 +447,7 @@ TEST_F(DocumentTest, ChangingTheTemplateIsAChangeOfTheProject)
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(changed.count(), 1);
     ASSERT_TRUE(document.Save());
-    EXPECT_EQ(SerializeProject(ReadAll(Path("existing.QVR"))).project.reportTemplate, ReportTemplate::Buildings);
+    EXPECT_EQ(SerializeProject(ReadAll(Path("existing.QVR"))).Value().reportTemplate, ReportTemplate::Buildings);
 }
 
 } // namespace

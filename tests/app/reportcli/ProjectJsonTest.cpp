@@ -43,8 +43,8 @@ QJsonObject ExportedJson(const QString& path)
     QByteArray printed;
     QBuffer output(&printed);
     output.open(QIODevice::WriteOnly);
-    const ReportCommandOutcome outcome = RunReportCommand({QStringLiteral("--export-json"), path}, output);
-    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    const CommandResult outcome = RunReportCommand({QStringLiteral("--export-json"), path}, output);
+    EXPECT_EQ(ExitStatusOf(outcome), 0) << outcome.Message().toStdString();
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(printed, &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError);
@@ -106,7 +106,7 @@ TEST(ProjectJson, CommandPrintsTheProjectReadFromItsFile)
         SeverityCriteria {SeverityKind::OverAmbient,
                           {{2.5f, QStringLiteral("Warm"), QStringLiteral("Watch"), 2},
                            {std::numeric_limits<float>::infinity(), QStringLiteral("Hot"), {}, 5}}};
-    ASSERT_TRUE(SaveProjectFile(path, project).ok);
+    ASSERT_TRUE(SaveProjectFile(path, project).Ok());
     const QJsonObject json = ExportedJson(path);
     const QJsonObject criteria = json["severityCriteria"].toObject();
     EXPECT_EQ(criteria["kind"].toString(), "overAmbient");
@@ -128,7 +128,7 @@ TEST(ProjectJson, AnOldFileShowsTheSettingsItIsPrintedIn)
     ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("p.QVR"));
-    ASSERT_TRUE(SaveProjectFile(path, SampleProject()).ok);
+    ASSERT_TRUE(SaveProjectFile(path, SampleProject()).Ok());
     const QJsonObject json = ExportedJson(path);
     EXPECT_EQ(json["template"].toString(), "maintenance");
     EXPECT_EQ(json["unit"].toString(), "F");

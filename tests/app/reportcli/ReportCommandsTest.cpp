@@ -48,7 +48,7 @@ protected:
         project.AppendInspection({snapshotPath, {}, {{10, 10, 50, 50, 2, 0xFF}}});
         project.DetailsAt(0)->name = QStringLiteral("Pump");
         projectPath = folder.filePath(QStringLiteral("p.QVR"));
-        ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+        ASSERT_TRUE(SaveProjectFile(projectPath, project).Ok());
     }
 
     QString Write(const QString& name, const QByteArray& bytes)
@@ -59,7 +59,7 @@ protected:
         return file.fileName();
     }
 
-    ReportCommandOutcome Run(const QStringList& arguments, ReportProgress* progress = nullptr)
+    CommandResult Run(const QStringList& arguments, ReportProgress* progress = nullptr)
     {
         printed.clear();
         QBuffer output(&printed);
@@ -77,8 +77,8 @@ protected:
 TEST_F(ReportCommands, WritesThePdfAndPrintsItsPath)
 {
     const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
-    const ReportCommandOutcome outcome = Run({QStringLiteral("--pdf"), pdf, projectPath});
-    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    const CommandResult outcome = Run({QStringLiteral("--pdf"), pdf, projectPath});
+    EXPECT_EQ(ExitStatusOf(outcome), 0) << outcome.Message().toStdString();
     EXPECT_EQ(printed, pdf.toUtf8() + '\n');
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.startsWith(QStringLiteral("Thermography Inspection Report")));
@@ -118,9 +118,9 @@ TEST_P(ReportCommandOptions, PrintsInTheTemplateAndUnitThatApply)
     ASSERT_EQ(WriteTemplate(1), SettingWrite::Written);
     project.reportTemplate = c.stated;
     project.unit = c.statedUnit;
-    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).Ok());
     const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
-    ASSERT_EQ(Run(QStringList {QStringLiteral("--pdf"), pdf, projectPath} + c.options).exitStatus, 0);
+    ASSERT_EQ(ExitStatusOf(Run(QStringList {QStringLiteral("--pdf"), pdf, projectPath} + c.options)), 0);
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.heading))) << text.left(80).toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.unit)));
@@ -185,10 +185,10 @@ TEST_F(ReportCommands, CommonScaleFlagGivesEveryPageTheSameScaleAndPagesAreRepor
     }
     warmer.pixelStream = EncodePixelStream(raw);
     project.AppendInspection({Write(QStringLiteral("b.qvx"), WriteSnapshotFile(warmer)), {}, {}});
-    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).Ok());
     const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
 
-    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    ASSERT_EQ(ExitStatusOf(Run({QStringLiteral("--pdf"), pdf, projectPath})), 0);
     EXPECT_NE(ScaleText(pdf, 3), ScaleText(pdf, 4));
 
     struct Pages : ReportProgress
@@ -201,16 +201,16 @@ TEST_F(ReportCommands, CommonScaleFlagGivesEveryPageTheSameScaleAndPagesAreRepor
         QStringList seen;
     } pages;
     // A flag takes no value: the file names after it stay file names.
-    const ReportCommandOutcome outcome =
+    const CommandResult outcome =
         Run({QStringLiteral("--pdf"), QStringLiteral("--common-scale"), pdf, projectPath}, &pages);
-    ASSERT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    ASSERT_EQ(ExitStatusOf(outcome), 0) << outcome.Message().toStdString();
     EXPECT_FALSE(ScaleText(pdf, 3).isEmpty());
     EXPECT_EQ(ScaleText(pdf, 3), ScaleText(pdf, 4));
     EXPECT_EQ(pages.seen, QStringList({"1/5", "2/5", "3/5", "4/5", "5/5"}));
 
     // The setting does the same when the flag is not given.
     ASSERT_EQ(WriteCommonScale(true), SettingWrite::Written);
-    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    ASSERT_EQ(ExitStatusOf(Run({QStringLiteral("--pdf"), pdf, projectPath})), 0);
     EXPECT_EQ(ScaleText(pdf, 3), ScaleText(pdf, 4));
 }
 
@@ -233,8 +233,8 @@ TEST(TerminalProgress, RewritesOneLineAndErasesItAtTheEnd)
 TEST_F(ReportCommands, ExportCsvPrintsTheTrackingTable)
 {
     ASSERT_EQ(WriteTempUnit(1), SettingWrite::Written);
-    ReportCommandOutcome outcome = Run({QStringLiteral("--export-csv"), projectPath});
-    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    CommandResult outcome = Run({QStringLiteral("--export-csv"), projectPath});
+    EXPECT_EQ(ExitStatusOf(outcome), 0) << outcome.Message().toStdString();
     QList<QByteArray> lines = printed.split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith("No.,Inspection Name,Location,"));
@@ -245,7 +245,7 @@ TEST_F(ReportCommands, ExportCsvPrintsTheTrackingTable)
 
     QFile::remove(snapshotPath);
     outcome = Run({QStringLiteral("--export-csv"), QStringLiteral("--unit"), QStringLiteral("k"), projectPath});
-    EXPECT_EQ(outcome.exitStatus, 0) << outcome.error.toStdString();
+    EXPECT_EQ(ExitStatusOf(outcome), 0) << outcome.Message().toStdString();
     lines = printed.split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].contains(",Cursor 1 (K),Cursor 2 (K),Difference (K),"));
@@ -257,14 +257,14 @@ TEST_F(ReportCommands, CriteriaInTheFileGradeTheCsvAndThePdf)
 {
     project.severityCriteria = SeverityCriteria {
         SeverityKind::Custom, {{std::numeric_limits<float>::infinity(), QStringLiteral("Any rise"), {}, 3}}};
-    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
-    ASSERT_EQ(Run({QStringLiteral("--export-csv"), projectPath}).exitStatus, 0);
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).Ok());
+    ASSERT_EQ(ExitStatusOf(Run({QStringLiteral("--export-csv"), projectPath})), 0);
     const QList<QByteArray> lines = printed.split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[1].contains(",Any rise,")) << lines[1].toStdString();
 
     const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
-    ASSERT_EQ(Run({QStringLiteral("--pdf"), pdf, projectPath}).exitStatus, 0);
+    ASSERT_EQ(ExitStatusOf(Run({QStringLiteral("--pdf"), pdf, projectPath})), 0);
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("Severity Any rise"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Severity criteria: Custom")));
@@ -292,10 +292,10 @@ TEST_P(ReportCommandFailures, OneLineNamingTheProblemAndNoOutputFile)
     const FailureCase& failure = GetParam();
     Write(QStringLiteral("junk.QVR"), QByteArray(3, '\x01'));
     const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
-    const ReportCommandOutcome outcome = Run(failure.arguments(pdf, projectPath, folder));
-    EXPECT_EQ(outcome.exitStatus, failure.exitStatus);
-    EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(failure.message))) << outcome.error.toStdString();
-    EXPECT_FALSE(outcome.error.contains(QLatin1Char('\n')));
+    const CommandResult outcome = Run(failure.arguments(pdf, projectPath, folder));
+    EXPECT_EQ(ExitStatusOf(outcome), failure.exitStatus);
+    EXPECT_TRUE(outcome.Message().contains(QString::fromUtf8(failure.message))) << outcome.Message().toStdString();
+    EXPECT_FALSE(outcome.Message().contains(QLatin1Char('\n')));
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(printed.isEmpty());
     EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("out.pdf*")}, QDir::Files), QStringList());
@@ -322,7 +322,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "empty.QVR: No reports selected",
                      [](const QString& pdf, const QString&, const QTemporaryDir& folder) {
                          const QString empty = folder.filePath(QStringLiteral("empty.QVR"));
-                         EXPECT_TRUE(SaveProjectFile(empty, NewReportProject(QDateTime::currentDateTime())).ok);
+                         EXPECT_TRUE(SaveProjectFile(empty, NewReportProject(QDateTime::currentDateTime())).Ok());
                          return QStringList {QStringLiteral("--pdf"), pdf, empty};
                      }},
         FailureCase {"missingSnapshot",

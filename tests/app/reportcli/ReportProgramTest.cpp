@@ -38,7 +38,7 @@ TEST(ReportProgram, WritesTheDemoLikeReportAndFailsCleanly)
     project.AppendInspection(
         {examples + QStringLiteral("pump-coupling.qvx"), examples + QStringLiteral("pump-coupling.jpg"), {}});
     const QString projectPath = folder.filePath(QStringLiteral("p.QVR"));
-    ASSERT_TRUE(SaveProjectFile(projectPath, project).ok);
+    ASSERT_TRUE(SaveProjectFile(projectPath, project).Ok());
 
     const QString pdf = folder.filePath(QStringLiteral("r.pdf"));
     const ProgramRun done =

@@ -30,11 +30,11 @@ TEST_P(UnitHandOverTest, AParsedUnitIsTheReportsUnit)
                                                       QStringLiteral("a.qvx"),
                                                       QStringLiteral("--unit"),
                                                       QLatin1String(GetParam().option)});
-    ASSERT_TRUE(parsed.ok) << parsed.error.toStdString();
+    ASSERT_TRUE(parsed.Ok()) << parsed.Message().toStdString();
     ReportOptions options;
-    options.unit = parsed.request.unit;
+    options.unit = parsed.Value().unit;
     EXPECT_EQ(options.unit, TemperatureUnitFromSetting(GetParam().setting));
-    EXPECT_TRUE(UnitTextsFor(options.unit).temperature.endsWith(UnitSymbol(parsed.request.unit)));
+    EXPECT_TRUE(UnitTextsFor(options.unit).temperature.endsWith(UnitSymbol(parsed.Value().unit)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Units,

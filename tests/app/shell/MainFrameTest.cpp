@@ -199,7 +199,7 @@ TEST_F(MainFrameTest, ViewingTheDemoProjectAndSavingWritesTheSameBytes)
     for (const int reportTemplate : {0, 1}) {
         ASSERT_EQ(WriteTemplate(1 - reportTemplate), SettingWrite::Written);
         const QString path = folder.filePath(QStringLiteral("demo-%1.QVR").arg(reportTemplate));
-        ASSERT_TRUE(SaveProjectFile(path, surveys[reportTemplate]).ok);
+        ASSERT_TRUE(SaveProjectFile(path, surveys[reportTemplate]).Ok());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray opened = file.readAll();

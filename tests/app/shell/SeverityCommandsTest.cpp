@@ -228,7 +228,8 @@ using TrackingExport = ShellTest;
 TEST_F(TrackingExport, WritesTheOpenProjectsTableWhereTheUserChose)
 {
     const QString projectPath = folder.filePath(QStringLiteral("demo.QVR"));
-    ASSERT_TRUE(SaveProjectFile(projectPath, BuildDemoProject(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"))).ok);
+    ASSERT_TRUE(
+        SaveProjectFile(projectPath, BuildDemoProject(QStringLiteral(THERMREPORT_SOURCE_DIR "/examples"))).Ok());
     Start(projectPath);
     const QString table = folder.filePath(QStringLiteral("table.csv"));
     chosenFiles.push_back(table);

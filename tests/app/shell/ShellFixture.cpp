@@ -89,6 +89,6 @@ void ShellTest::EditProject(const QString& company)
 QString ShellTest::WriteNewProject(const QString& name)
 {
     const QString path = folder.filePath(name);
-    EXPECT_TRUE(SaveProjectFile(path, NewReportProject(QDateTime::currentDateTime())).ok);
+    EXPECT_TRUE(SaveProjectFile(path, NewReportProject(QDateTime::currentDateTime())).Ok());
     return path;
 }

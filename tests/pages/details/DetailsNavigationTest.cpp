@@ -192,7 +192,7 @@ TEST_P(DetailsOpened, ShowsTheProjectInItsTemplateAndUnit)
     opened.DetailsAt(0)->indoorTemperature = "70";
     opened.DetailsAt(0)->loadPercent = "80";
     const QString path = folder.filePath("opened.QVR");
-    ASSERT_TRUE(SaveProjectFile(path, opened).ok);
+    ASSERT_TRUE(SaveProjectFile(path, opened).Ok());
     ASSERT_TRUE(document.OpenProjectPath(path));
 
     EXPECT_EQ(Child<QLabel>("operatorLabel")->text(), c.operatorLabel);

@@ -66,11 +66,11 @@ TEST_F(DetailsReport, UnsetCursorsAreFilledAndKeptInTheSavedProject)
     EXPECT_EQ(Record(2).cursorB, 0);
 
     const QString project = folder.filePath("site.QVR");
-    ASSERT_TRUE(SaveProjectFile(project, document.Project()).ok);
+    ASSERT_TRUE(SaveProjectFile(project, document.Project()).Ok());
     const ProjectReadResult loaded = LoadProjectFile(project);
     ASSERT_TRUE(loaded.Ok());
-    EXPECT_EQ(loaded.project.DetailsAt(1)->cursorA, 1);
-    EXPECT_EQ(loaded.project.DetailsAt(1)->cursorB, 2);
+    EXPECT_EQ(loaded.Value().DetailsAt(1)->cursorA, 1);
+    EXPECT_EQ(loaded.Value().DetailsAt(1)->cursorB, 2);
 }
 
 // The dialog starts in the folder of the last report while the project has no file, then beside
@@ -90,7 +90,7 @@ TEST_F(DetailsReport, DialogStartsBesideTheProjectOrWhereTheLastReportWent)
     EXPECT_EQ(dialogs.fileRequests[1].initialName, QDir(reports).filePath("report"));
 
     const QString project = folder.filePath("Pump house.QVR");
-    ASSERT_TRUE(SaveProjectFile(project, document.Project()).ok);
+    ASSERT_TRUE(SaveProjectFile(project, document.Project()).Ok());
     ASSERT_TRUE(document.OpenProjectPath(project));
     dialogs.ChooseNextFile(std::nullopt);
     Child<QPushButton>("generateButton")->click();

@@ -115,9 +115,9 @@ TEST_F(DetailsSeverity, AnotherUnitGradesTheDifferenceItPrints)
     document.Project().severityCriteria = TwoClasses(printed);
     Open();
     EXPECT_EQ(ClassText(), QStringLiteral("Within"));
-    page->SetUnit(1);
+    page->SetUnit(TemperatureUnit::Fahrenheit);
     EXPECT_EQ(ClassText(), withinInFahrenheit ? QStringLiteral("Within") : QStringLiteral("Beyond"));
-    page->SetUnit(2);
+    page->SetUnit(TemperatureUnit::Kelvin);
     EXPECT_EQ(ClassText(), QStringLiteral("Within"));
 }
 

@@ -155,7 +155,7 @@ TEST_F(LoadTest, OpeningAProjectFileRebuildsTheRows)
         ReportProject::FromLists(NewReportProject(QDateTime::currentDateTime()).title, selections, TwoRecords());
     ASSERT_TRUE(saved);
     const QString projectPath = QDir(temporary.path()).filePath("report.QVR");
-    ASSERT_TRUE(SaveProjectFile(projectPath, *saved).ok);
+    ASSERT_TRUE(SaveProjectFile(projectPath, *saved).Ok());
 
     ASSERT_TRUE(document.OpenProjectPath(projectPath));
     ASSERT_EQ(page->RowCount(), 2);
@@ -185,7 +185,7 @@ TEST_F(LoadTest, OpeningFailsWhenASnapshotVanishesAfterTheCheck)
         ReportProject::FromLists(NewReportProject(QDateTime::currentDateTime()).title, selections, TwoRecords());
     ASSERT_TRUE(saved);
     const QString projectPath = QDir(temporary.path()).filePath("report.QVR");
-    ASSERT_TRUE(SaveProjectFile(projectPath, *saved).ok);
+    ASSERT_TRUE(SaveProjectFile(projectPath, *saved).Ok());
     // The name changes after the files were checked and before the page reads them.
     QObject::connect(
         &document, &CQvxReportWriterDoc::DocumentNameChanged, [&] { QFile::remove(selections[1].snapshotPath); });

@@ -137,7 +137,7 @@ TEST_F(TitlePage, ProjectWhoseLogoDoesNotLoadKeepsItsOwnLogoPath)
     saved.title.logoPath = gone;
     saved.title.company = "Loaded Co";
     const QString project = folder.filePath("old.QVR");
-    ASSERT_TRUE(SaveProjectFile(project, saved).ok);
+    ASSERT_TRUE(SaveProjectFile(project, saved).Ok());
     ASSERT_TRUE(document.OpenProjectPath(project));
     EXPECT_EQ(document.Project().title.logoPath, gone);
     EXPECT_EQ(Child<QLineEdit>("logoPathEdit")->text(), gone);
@@ -147,7 +147,7 @@ TEST_F(TitlePage, ProjectWhoseLogoDoesNotLoadKeepsItsOwnLogoPath)
 
     // Saving writes the project's own logo back, never the one shown before.
     ASSERT_TRUE(document.Save());
-    EXPECT_EQ(LoadProjectFile(project).project.title.logoPath, gone);
+    EXPECT_EQ(LoadProjectFile(project).Value().title.logoPath, gone);
 }
 
 // Every title value is in the project as soon as it changes, so a report printed before any save
@@ -175,7 +175,7 @@ TEST_F(TitlePage, ChangesReachTheProjectAtOnceAndMarkItModified)
     ReportProject saved = NewReportProject(QDateTime::currentDateTime());
     saved.title.generalComments = "one\ntwo";
     const QString project = folder.filePath("lf.QVR");
-    ASSERT_TRUE(SaveProjectFile(project, saved).ok);
+    ASSERT_TRUE(SaveProjectFile(project, saved).Ok());
     ASSERT_TRUE(document.OpenProjectPath(project));
     EXPECT_TRUE(page->TakeValues());
     EXPECT_EQ(document.Project().title.generalComments, "one\ntwo");
