@@ -1,6 +1,7 @@
 #include "cQVX.h"
 
 #include "ByteView.h"
+#include "PixelBufferStock.h"
 
 #include <algorithm>
 
@@ -19,16 +20,17 @@ void DecodeShiftedRows(const QByteArray& pixelBytes, std::vector<qint32>& image)
 {
     constexpr int shift = 3;
     const ByteView view(pixelBytes, ByteOrder::Big);
-    const auto sample = [&](int k) { return qint32(view.Read<qint16>(2 * qint64(k)).value_or(0)); };
+    const qint64 samples = std::min<qint64>(view.Size() / 2, cQVX::PixelCount);
+    // The block is checked once; each sample is then read straight from it.
+    const auto block = view.Slice(0, 2 * samples);
+    const auto* bytes = reinterpret_cast<const uchar*>(block->data());
+    for (qint64 k = 0; k < samples; ++k) {
+        image[std::size_t(k)] = qFromBigEndian<qint16>(bytes + 2 * k);
+    }
+    std::fill(image.begin() + samples, image.end(), 0);
     for (int row = 0; row < H; ++row) {
         qint32* line = &At(image, row, 0);
-        const int first = row * W;
-        for (int column = 0; column < W - shift; ++column) {
-            line[column] = sample(first + column + shift);
-        }
-        for (int k = 0; k < shift; ++k) {
-            line[W - shift + k] = sample(first + k);
-        }
+        std::rotate(line, line + shift, line + W);
     }
 }
 
@@ -62,12 +64,12 @@ void MirrorRows(std::vector<qint32>& image)
 
 bool cQVX::LoadPixels(int width, int height)
 {
-    raw = {};
-    smoothed = {};
+    ReturnPixelBuffer(raw);
+    ReturnPixelBuffer(smoothed);
     if (width != Width || height != Height || pixelBytes.isEmpty()) {
         return false;
     }
-    raw.resize(PixelCount);
+    raw = TakePixelBuffer<qint32>(PixelCount);
     DecodeShiftedRows(pixelBytes, raw);
     RepairEdges(raw);
     MirrorRows(raw);
@@ -82,7 +84,9 @@ void cQVX::Smooth(int width, int height)
     if (width != Width || height != Height || raw.size() != std::size_t(PixelCount)) {
         return;
     }
-    smoothed.resize(PixelCount);
+    if (smoothed.empty()) {
+        smoothed = TakePixelBuffer<qint32>(PixelCount);
+    }
     // Integer division truncates toward zero, as dividing in double and truncating would.
     for (int row = 0; row < H - 1; ++row) {
         const qint32* line = &raw[std::size_t(row) * W];

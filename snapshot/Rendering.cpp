@@ -1,5 +1,7 @@
 #include "cQVX.h"
 
+#include "PixelBufferStock.h"
+
 void cQVX::SetPalette(const cColourPalette& source)
 {
     palette.red = source.red;
@@ -34,7 +36,9 @@ const quint8* cQVX::Render(int width, int height, int factor, double low, double
     }
     const double span = high - low;
     const double step = span != 0.0 ? 255.0 / span : 0.0;
-    rgb.resize(std::size_t(PixelCount) * 3);
+    if (rgb.empty()) {
+        rgb = TakePixelBuffer<quint8>(std::size_t(PixelCount) * 3);
+    }
     quint8* out = rgb.data();
     for (const qint32 value : *scaled) {
         const double offset = double(value) - low;

@@ -1,6 +1,19 @@
 #include "SnapshotPicture.h"
 
+#include "BitmapRows.h"
 #include "cQVX.h"
+
+namespace {
+
+QImage PictureOfRows(const quint8* rows)
+{
+    if (!rows) {
+        return {};
+    }
+    return PictureFromBitmapRows(rows, cQVX::Width, cQVX::Height, qsizetype(cQVX::Width) * 3, QImage::Format_RGB888);
+}
+
+} // namespace
 
 PaletteKind PaletteKindFor(const cQVX& snapshot)
 {
@@ -53,44 +66,32 @@ void ColourRangeFor(const cQVX& snapshot, int& low, int& high)
     }
 }
 
-QImage RenderPicture(cQVX& snapshot)
+const quint8* RenderBitmapRows(cQVX& snapshot)
 {
     if (!snapshot.valid || (snapshot.Raw().empty() && !snapshot.LoadPixels(cQVX::Width, cQVX::Height))) {
-        return {};
+        return nullptr;
     }
     int low = 0;
     int high = 0;
     ColourRangeFor(snapshot, low, high);
-    return RenderPictureInRange(snapshot, low, high);
+    return RenderBitmapRowsInRange(snapshot, low, high);
+}
+
+const quint8* RenderBitmapRowsInRange(cQVX& snapshot, double low, double high)
+{
+    if (!snapshot.valid) {
+        return nullptr;
+    }
+    snapshot.SetPalette(*MakePalette(PaletteKindFor(snapshot)));
+    return snapshot.Render(cQVX::Width, cQVX::Height, 1, low, high);
+}
+
+QImage RenderPicture(cQVX& snapshot)
+{
+    return PictureOfRows(RenderBitmapRows(snapshot));
 }
 
 QImage RenderPictureInRange(cQVX& snapshot, double low, double high)
 {
-    if (!snapshot.valid) {
-        return {};
-    }
-    snapshot.SetPalette(*MakePalette(PaletteKindFor(snapshot)));
-    if (snapshot.Raw().empty() && !snapshot.LoadPixels(cQVX::Width, cQVX::Height)) {
-        return {};
-    }
-    snapshot.Upscale(cQVX::Width, cQVX::Height, 1);
-    const quint8* bgr = snapshot.Render(cQVX::Width, cQVX::Height, 1, low, high);
-    if (!bgr) {
-        return {};
-    }
-    QImage picture(cQVX::Width, cQVX::Height, QImage::Format_RGB888);
-    if (picture.isNull()) {
-        return {};
-    }
-    // Rendered rows run bottom-up: raw row 0 is the picture's last line.
-    for (int row = 0; row < cQVX::Height; ++row) {
-        const quint8* source = bgr + std::size_t(row) * cQVX::Width * 3;
-        uchar* line = picture.scanLine(cQVX::Height - 1 - row);
-        for (int column = 0; column < cQVX::Width; ++column) {
-            line[3 * column] = source[3 * column + 2];
-            line[3 * column + 1] = source[3 * column + 1];
-            line[3 * column + 2] = source[3 * column];
-        }
-    }
-    return picture;
+    return PictureOfRows(RenderBitmapRowsInRange(snapshot, low, high));
 }

@@ -33,6 +33,16 @@ void WidenToMinimumSpan(int& low, int& high);
 // snapshot takes its range from here.
 void ColourRangeFor(const cQVX& snapshot, int& low, int& high);
 
+// The snapshot rendered in its own palette over its colour range, as Render gives it: a bottom-up
+// bitmap of 160 x 120 blue, green, red pixels, raw row 0 first, owned by the snapshot until its next
+// Render. Every picture of a snapshot is converted once from these rows. Decodes the pixels if
+// needed; nullptr when the snapshot is not valid or has no pixels.
+const quint8* RenderBitmapRows(cQVX& snapshot);
+
+// The same rows over the raw range `low` (palette entry 0) to `high` (entry 255), whose ends may
+// lie between raw levels.
+const quint8* RenderBitmapRowsInRange(cQVX& snapshot, double low, double high);
+
 // The 160 x 120 picture of a loaded, valid snapshot, raw row 0 at the bottom, so that a marker
 // at (x, y) shows 159 - x pixels from the left and y from the top. Decodes the pixels if needed.
 // A null image when the snapshot is not valid or has no pixels.

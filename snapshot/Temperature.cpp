@@ -85,7 +85,10 @@ void cQVX::AutoDisplayRange(int& low, int& high) const
     const auto [lowest, highest] = std::minmax_element(raw.begin(), raw.end());
     const int base = *lowest;
     const std::size_t levels = std::size_t(*highest - base) + 1;
-    std::vector<quint16> counters(levels * lanes, 0);
+    // Kept for the thread's next snapshot: a folder scan would otherwise have the histogram's
+    // pages mapped, faulted in and unmapped again for every one.
+    thread_local std::vector<quint16> counters;
+    counters.assign(levels * lanes, 0);
     for (std::size_t i = 0; i < raw.size(); ++i) {
         ++counters[std::size_t(raw[i] - base) * lanes + i % lanes];
     }

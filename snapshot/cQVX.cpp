@@ -1,6 +1,7 @@
 #include "cQVX.h"
 
 #include "ByteView.h"
+#include "PixelBufferStock.h"
 
 #include <QFile>
 
@@ -70,15 +71,23 @@ cQVX::cQVX(const QString& path)
     Load(path);
 }
 
-cQVX::~cQVX() = default;
+cQVX::~cQVX()
+{
+    ReleasePixelBuffers();
+}
+
+void cQVX::ReleasePixelBuffers()
+{
+    ReturnPixelBuffer(raw);
+    ReturnPixelBuffer(smoothed);
+    ReturnPixelBuffer(rgb);
+}
 
 void cQVX::Reset()
 {
     static_cast<SnapshotHeader&>(*this) = SnapshotHeader();
     pixelBytes = QByteArray();
-    raw = {};
-    smoothed = {};
-    rgb = {};
+    ReleasePixelBuffers();
     invalidReason.clear();
 }
 

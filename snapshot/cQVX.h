@@ -82,6 +82,7 @@ private:
     bool CheckFileSize(qint64 size);
     bool CheckFileEnd(qint64 size);
     bool Refuse(const QString& reason);
+    void ReleasePixelBuffers();
 
     QByteArray pixelBytes;
     std::vector<qint32> raw;

@@ -1,5 +1,6 @@
 #include "DibImage.h"
 
+#include "snapshot/BitmapRows.h"
 #include "snapshot/ByteView.h"
 
 #include <bit>
@@ -90,15 +91,19 @@ QImage DibImage::ToImage() const
     if (!IsValid()) {
         return {};
     }
+    const auto* data = reinterpret_cast<const quint8*>(bits.constData());
+    const int rows = int(layout.Rows());
+    // Rendered snapshots are stored so; they take the conversion every snapshot picture takes.
+    if (layout.bitCount == 24 && layout.BottomUp()) {
+        return PictureFromBitmapRows(data, layout.width, rows, layout.rowStride, QImage::Format_RGB32);
+    }
     const ByteView infoView(info, ByteOrder::Little);
     const PixelDecoder decoder {
         layout, infoView, MaskOf(layout, infoView, 0), MaskOf(layout, infoView, 1), MaskOf(layout, infoView, 2)};
-    const int rows = int(layout.Rows());
     QImage image(layout.width, rows, QImage::Format_RGB32);
     if (image.isNull()) {
         return {};
     }
-    const auto* data = reinterpret_cast<const quint8*>(bits.constData());
     for (int storedRow = 0; storedRow < rows; ++storedRow) {
         const quint8* row = data + storedRow * layout.rowStride;
         auto* target = reinterpret_cast<QRgb*>(image.scanLine(layout.BottomUp() ? rows - 1 - storedRow : storedRow));

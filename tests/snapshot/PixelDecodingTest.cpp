@@ -112,9 +112,16 @@ TEST(PixelDecoding, WrittenImageDecodesBack)
     }
 }
 
-// A pixel block shorter than the image decodes what it holds; the missing values are 0.
+// A pixel block shorter than the image decodes what it holds; the missing values are 0, also
+// when the buffers come from a snapshot decoded and dropped before.
 TEST(PixelDecoding, ShortPixelBlockLeavesTheRestZero)
 {
+    {
+        SnapshotFileFields full;
+        full.pixelStream.assign(cQVX::PixelCount, qint16(777));
+        cQVX earlier;
+        ASSERT_TRUE(LoadAndDecode(earlier, full));
+    }
     SnapshotFileFields fields;
     for (int k = 0; k < 50; ++k) {
         fields.pixelStream.push_back(qint16(1000 + k));
