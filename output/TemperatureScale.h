@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snapshot/TemperatureInversion.h"
 #include "snapshot/TemperatureUnit.h"
 
 #include <QString>
@@ -44,10 +45,6 @@ TemperatureScale OwnTemperatureScale(const cQVX& snapshot);
 // The scale over `span`, its ends turned into raw values of this snapshot. A snapshot whose own
 // range has the span's temperatures gets exactly its own raw range back.
 TemperatureScale SharedTemperatureScale(const cQVX& snapshot, TemperatureSpan span);
-
-// The raw value, between levels where needed, at which the snapshot reads `temperature`; the
-// nearest end of the readable range for a temperature outside it.
-double RawValueAt(const cQVX& snapshot, double temperature);
 
 // Whether the snapshot's values read as temperatures at all: an emissivity of 0 reads 0 everywhere.
 bool HasTemperatures(const cQVX& snapshot);
