@@ -122,3 +122,58 @@ std::optional<BoxStatistics> MeasureBox(const cQVX& snapshot, QRect shown)
     const double count = double(area.width()) * area.height();
     return BoxStatistics {float(maximum), float(minimum), float(sum / count), hottest};
 }
+
+bool LoadMeasuredSnapshot(cQVX& snapshot, const QString& path, const MeasurementSettings& settings)
+{
+    if (!snapshot.Load(path) || !snapshot.valid || !snapshot.LoadPixels(cQVX::Width, cQVX::Height)) {
+        return false;
+    }
+    ApplyCorrection(snapshot, settings);
+    return true;
+}
+
+int CursorCount(const cQVX& snapshot, const MeasurementSettings& settings)
+{
+    return std::min<int>(snapshot.markerCount, cQVX::MaxMarkers) + int(settings.spots.size());
+}
+
+float CursorTemperature(const cQVX& snapshot, const MeasurementSettings& settings, int cursor)
+{
+    const int markers = std::min<int>(snapshot.markerCount, cQVX::MaxMarkers);
+    if (cursor < 1 || cursor > CursorCount(snapshot, settings)) {
+        return 0.0f;
+    }
+    return cursor <= markers ? snapshot.MarkerTemperature(cursor - 1)
+                             : SpotTemperature(snapshot, settings.spots[std::size_t(cursor - markers - 1)]);
+}
+
+void DrawCursor(
+    QPainter* painter, const QRect& target, const cQVX& snapshot, const MeasurementSettings& settings, int cursor)
+{
+    const int markers = std::min<int>(snapshot.markerCount, cQVX::MaxMarkers);
+    if (cursor < 1 || cursor > CursorCount(snapshot, settings)) {
+        return;
+    }
+    if (cursor <= markers) {
+        snapshot.DrawMarker(painter, target, cursor - 1);
+    } else {
+        DrawCrossMark(painter, target, settings.spots[std::size_t(cursor - markers - 1)], MarkerColours(cursor - 1));
+    }
+}
+
+void DrawSpotsAndBoxes(QPainter* painter,
+                       const QRect& target,
+                       const cQVX& snapshot,
+                       const MeasurementSettings& settings)
+{
+    const int markers = std::min<int>(snapshot.markerCount, cQVX::MaxMarkers);
+    for (std::size_t index = 0; index < settings.spots.size(); ++index) {
+        DrawCrossMark(painter, target, settings.spots[index], MarkerColours(markers + int(index)));
+    }
+    for (std::size_t index = 0; index < settings.boxes.size(); ++index) {
+        const auto statistics = MeasureBox(snapshot, settings.boxes[index]);
+        if (statistics) {
+            DrawBoxMark(painter, target, settings.boxes[index], statistics->hottest, BoxColours(int(index)));
+        }
+    }
+}

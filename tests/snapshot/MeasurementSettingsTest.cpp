@@ -1,9 +1,12 @@
 #include "tests/support/SnapshotTestFiles.h"
 
+#include "snapshot/ColourValue.h"
 #include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotUnit.h"
 
 #include <gtest/gtest.h>
+
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -246,4 +249,58 @@ TEST(MeasuredPicture, UsesTheChosenPaletteAndManualRange)
     const QImage coloured = RenderMeasuredPicture(rainbow, settings);
     const auto palette = MakePalette(PaletteKind::Rainbow);
     EXPECT_EQ(coloured.pixel(110, 60), qRgb(palette->Red(255), palette->Green(255), palette->Blue(255)));
+}
+
+TEST(MeasuredCursors, SpotsAreNumberedAfterTheCamerasMarkers)
+{
+    cQVX snapshot;
+    LoadBands(snapshot); // one marker
+    MeasurementSettings settings;
+    settings.spots = {{70, 30}, {150, 100}};
+    ApplyCorrection(snapshot, settings);
+    EXPECT_EQ(CursorCount(snapshot, settings), 3);
+    EXPECT_EQ(CursorTemperature(snapshot, settings, 1), snapshot.MarkerTemperature(0));
+    EXPECT_EQ(CursorTemperature(snapshot, settings, 2), SpotTemperature(snapshot, {70, 30}));
+    EXPECT_EQ(CursorTemperature(snapshot, settings, 3), SpotTemperature(snapshot, {150, 100}));
+    EXPECT_NE(CursorTemperature(snapshot, settings, 2), CursorTemperature(snapshot, settings, 3));
+    EXPECT_EQ(CursorTemperature(snapshot, settings, 0), 0.0f);
+    EXPECT_EQ(CursorTemperature(snapshot, settings, 4), 0.0f);
+
+    // Spot 2 is cursor 3 and takes the third marker colour, centred on its pixel.
+    QImage picture(cQVX::Width, cQVX::Height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    DrawCursor(&painter, picture.rect(), snapshot, settings, 3);
+    DrawCursor(&painter, picture.rect(), snapshot, settings, 4);
+    painter.end();
+    EXPECT_EQ(picture.pixel(150, 100), QColorFromColourValue(MarkerColours(2).line).rgb());
+    EXPECT_EQ(picture.pixel(70, 30), qRgb(255, 255, 255));
+}
+
+TEST(MeasuredBoxes, AreOutlinedWithTheirHottestPixelCrossed)
+{
+    cQVX snapshot;
+    SnapshotFileFields fields;
+    fields.pixelStream = EncodePixelStream(ImageOf([](int row, int column) { return column * 10 + row; }));
+    ASSERT_TRUE(LoadAndDecode(snapshot, fields));
+    MeasurementSettings settings;
+    settings.boxes = {QRect(20, 30, 40, 50)};
+    QImage picture(cQVX::Width * 2, cQVX::Height * 2, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    DrawSpotsAndBoxes(&painter, picture.rect(), snapshot, settings);
+    painter.end();
+    const QRgb line = QColorFromColourValue(BoxColours(0).line).rgb();
+    const QRgb frame = QColorFromColourValue(BoxColours(0).frame).rgb();
+    // Twice the picture's size: the box spans 40..120 x 60..160, its last line at 119 and 159.
+    EXPECT_EQ(picture.pixel(40, 100), line);
+    EXPECT_EQ(picture.pixel(119, 100), line);
+    EXPECT_EQ(picture.pixel(80, 159), line);
+    EXPECT_EQ(picture.pixel(39, 100), frame);
+    EXPECT_EQ(picture.pixel(41, 100), frame);
+    EXPECT_EQ(picture.pixel(80, 100), qRgb(255, 255, 255));
+    // The hottest pixel is the box's right column (raw values rise to the right) at its top
+    // row as shown (raw rows rise upwards): (59, 30), drawn at the middle of (118..119, 60..61).
+    EXPECT_EQ(MeasureBox(snapshot, settings.boxes[0])->hottest, QPoint(59, 30));
+    EXPECT_EQ(picture.pixel(117, 61), line);
 }
