@@ -2,6 +2,8 @@
 
 #include "TemperatureText.h"
 
+#include "report/InspectionSelection.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
 
@@ -40,17 +42,29 @@ TemperatureScale SharedTemperatureScale(const cQVX& snapshot, TemperatureSpan sp
     return {RawValueAt(snapshot, span.low), RawValueAt(snapshot, span.high), span.low, span.high};
 }
 
-std::optional<TemperatureSpan> CommonTemperatureSpan(const QStringList& snapshotPaths, TemperatureUnit unit)
+TemperatureScale MeasuredTemperatureScale(cQVX& snapshot, const MeasurementSettings& settings)
+{
+    if (!settings.manualRange) {
+        return OwnTemperatureScale(snapshot);
+    }
+    double low = 0.0;
+    double high = 0.0;
+    MeasuredColourRange(snapshot, settings, low, high);
+    return {low, high, float(TemperatureOf(snapshot, low)), float(TemperatureOf(snapshot, high))};
+}
+
+std::optional<TemperatureSpan> CommonTemperatureSpan(const std::vector<InspectionSelection>& selections,
+                                                     TemperatureUnit unit)
 {
     std::optional<TemperatureSpan> span;
-    for (const QString& path : snapshotPaths) {
+    for (const InspectionSelection& selection : selections) {
         cQVX snapshot;
-        if (!snapshot.Load(path) || !snapshot.valid || !HasTemperatures(snapshot) ||
-            !snapshot.LoadPixels(cQVX::Width, cQVX::Height)) {
+        if (!LoadMeasuredSnapshot(snapshot, selection.snapshotPath, selection.measurement) ||
+            !HasTemperatures(snapshot)) {
             continue;
         }
         UseTemperatureUnit(snapshot, unit);
-        const TemperatureScale own = OwnTemperatureScale(snapshot);
+        const TemperatureScale own = MeasuredTemperatureScale(snapshot, selection.measurement);
         const float low = std::min(own.low, own.high);
         const float high = std::max(own.low, own.high);
         span =

@@ -10,6 +10,8 @@
 #include <vector>
 
 class cQVX;
+struct InspectionSelection;
+struct MeasurementSettings;
 
 // The colour range a thermal picture is rendered with: the raw values that take the first
 // (rawLow) and the last (rawHigh) palette entry, and their temperatures in the unit the
@@ -49,9 +51,14 @@ TemperatureScale SharedTemperatureScale(const cQVX& snapshot, TemperatureSpan sp
 // Whether the snapshot's values read as temperatures at all: an emissivity of 0 reads 0 everywhere.
 bool HasTemperatures(const cQVX& snapshot);
 
-// From the lowest to the highest temperature of the snapshots' own ranges, in `unit`. Snapshots
-// that do not load or have no temperatures take no part; nothing when none is left.
-std::optional<TemperatureSpan> CommonTemperatureSpan(const QStringList& snapshotPaths, TemperatureUnit unit);
+// The scale of a snapshot with the settings applied: its manual range when it has one, its own
+// range otherwise.
+TemperatureScale MeasuredTemperatureScale(cQVX& snapshot, const MeasurementSettings& settings);
+
+// From the lowest to the highest temperature of the inspections' scales (settings applied), in
+// `unit`. Snapshots that do not load or have no temperatures take no part; nothing when none is left.
+std::optional<TemperatureSpan> CommonTemperatureSpan(const std::vector<InspectionSelection>& selections,
+                                                     TemperatureUnit unit);
 
 // The labels of a scale: the high end at the top and the low end at the bottom ("%.1f" and
 // `unit`), or one label in the middle when both read the same; then two or one marks between
