@@ -1,15 +1,13 @@
 // How long the Inspection Data page takes to step to the next inspection (storing the shown one,
 // rendering the snapshot, decoding the photo, the measurements) and to paint its image strip.
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "pages/DetailsDlg.h"
+#include "pages/details/DetailsDlg.h"
 #include "pages/details/ImageArea.h"
 #include "report/ReportProject.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -65,16 +63,3 @@ BENCHMARK(BM_NextInspection)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintImageStrip)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The page keeps its temperature unit in the settings; the run leaves the user's own alone.
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
