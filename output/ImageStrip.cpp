@@ -5,6 +5,7 @@
 
 #include "report/InspectionSelection.h"
 #include "snapshot/ColourValue.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/cQVX.h"
 
 #include <QPainter>
@@ -29,7 +30,12 @@ QSize VisualDecodeSize()
 
 namespace {
 
-void DrawThermalHalf(QPainter& painter, const cQVX* snapshot, const QImage& thermal, int cursorA, int cursorB)
+void DrawThermalHalf(QPainter& painter,
+                     const cQVX* snapshot,
+                     const QImage& thermal,
+                     const MeasurementSettings& settings,
+                     int cursorA,
+                     int cursorB)
 {
     if (!snapshot || thermal.isNull()) {
         painter.fillRect(ThermalHalf, Qt::white);
@@ -42,7 +48,9 @@ void DrawThermalHalf(QPainter& painter, const cQVX* snapshot, const QImage& ther
     painter.drawImage(ThermalHalf, thermal);
     painter.restore();
     cQVX::DrawCentreMark(&painter, ThermalHalf);
-    snapshot->DrawMarkerPair(&painter, ThermalHalf, cursorA - 1, cursorB - 1);
+    DrawSpotsAndBoxes(&painter, ThermalHalf, *snapshot, settings);
+    DrawCursor(&painter, ThermalHalf, *snapshot, settings, cursorA);
+    DrawCursor(&painter, ThermalHalf, *snapshot, settings, cursorB);
 }
 
 void DrawVisualHalf(QPainter& painter, const QString& imagePath, const std::optional<Picture>& visual)
@@ -83,7 +91,7 @@ void Draw(QPainter& painter,
     painter.translate(PageOrigin);
     painter.scale(Scale, Scale);
     painter.setClipRect(QRect(0, 0, Width, Height), Qt::IntersectClip);
-    DrawThermalHalf(painter, snapshot, thermal, cursorA, cursorB);
+    DrawThermalHalf(painter, snapshot, thermal, selection.measurement, cursorA, cursorB);
     DrawVisualHalf(painter, selection.imagePath, visual);
     DrawStrokes(painter, selection);
     painter.restore();

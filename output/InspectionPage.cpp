@@ -17,6 +17,7 @@
 #include "app/strings/StringSource.h"
 #include "report/ReportProject.h"
 #include "snapshot/ColourValue.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
 
@@ -35,6 +36,9 @@ constexpr int ScaleTickLength = 14;
 constexpr int ScaleLabelGap = 6;
 constexpr int ScaleLineWidth = 3;
 constexpr int ScaleFontHeight = 40;
+
+// The box table starts a row below the severity line of the temperature measurements.
+constexpr int BoxTableTop = 2420;
 
 } // namespace
 
@@ -83,6 +87,7 @@ public:
                          LoadAppString(StringId::CouldNotOpenQvx));
         DrawTemperatureScale();
         DrawTemperatures();
+        DrawBoxTable();
         DrawParameters();
         DrawRepairActions();
         DrawPlacedText(painter,
@@ -99,12 +104,15 @@ private:
     void LoadSnapshot()
     {
         auto loaded = std::make_unique<cQVX>();
-        if (!loaded->Load(selection.snapshotPath) || !loaded->valid || !loaded->LoadPixels(cQVX::Width, cQVX::Height)) {
+        if (!LoadMeasuredSnapshot(*loaded, selection.snapshotPath, selection.measurement)) {
             return;
         }
         UseTemperatureUnit(*loaded, layout.options.unit);
-        scale = layout.commonSpan && HasTemperatures(*loaded) ? SharedTemperatureScale(*loaded, *layout.commonSpan)
-                                                              : OwnTemperatureScale(*loaded);
+        // A manual range is the thermographer's own choice for this picture and outranks the
+        // report's common scale.
+        const bool shared = layout.commonSpan && HasTemperatures(*loaded) && !selection.measurement.manualRange;
+        scale = shared ? SharedTemperatureScale(*loaded, *layout.commonSpan)
+                       : MeasuredTemperatureScale(*loaded, selection.measurement);
         thermal = RenderPictureInRange(*loaded, scale.rawLow, scale.rawHigh);
         if (thermal.isNull()) {
             return;
@@ -135,11 +143,11 @@ private:
         painter.restore();
     }
 
-    // A cursor choice names one of the snapshot's markers, or none (0); a choice beyond the
-    // markers the snapshot has counts as none rather than printing an empty marker slot.
+    // A cursor choice names one of the snapshot's markers or the inspection's spots, or none (0);
+    // a choice beyond them counts as none rather than printing an empty marker slot.
     int CursorOrNone(int cursor) const
     {
-        if (!snapshot || cursor < 1 || cursor > std::min<int>(snapshot->markerCount, cQVX::MaxMarkers)) {
+        if (!snapshot || cursor < 1 || cursor > CursorCount(*snapshot, selection.measurement)) {
             return 0;
         }
         return cursor;
@@ -229,7 +237,7 @@ private:
         painter.restore();
         DrawPlacedText(painter,
                        PageGeometry::Inner(value),
-                       TenthsWithUnit(snapshot->MarkerTemperature(cursor - 1), units.temperature),
+                       TenthsWithUnit(CursorTemperature(*snapshot, selection.measurement, cursor), units.temperature),
                        Placement::Left);
     }
 
@@ -246,7 +254,8 @@ private:
             CursorRow(2140, cursorB);
         }
         if (cursorA >= 1 && cursorB >= 1) {
-            const float difference = snapshot->MarkerDifference(cursorA - 1, cursorB - 1);
+            const float difference = CursorTemperature(*snapshot, selection.measurement, cursorA) -
+                CursorTemperature(*snapshot, selection.measurement, cursorB);
             LabelledRow(100,
                         430,
                         970,
@@ -256,6 +265,47 @@ private:
                         DifferenceWithUnit(difference, units.temperature));
             DrawSeverityRow(painter, 2280, layout.project.Criteria(), difference, layout.options.unit);
         }
+    }
+
+    // Below the temperature measurements and above the fault text, which leaves room for the
+    // five boxes an inspection may have.
+    void DrawBoxTable()
+    {
+        const std::vector<QRect>& boxes = selection.measurement.boxes;
+        if (!snapshot || boxes.empty()) {
+            return;
+        }
+        DrawPlacedText(painter,
+                       PageGeometry::Inner(Edges(100, BoxTableTop, 1200, BoxTableTop + 70)),
+                       LoadAppString(StringId::BoxTable),
+                       Placement::Left);
+        int top = BoxTableTop + 70;
+        LabelledRow(100, 430, 970, top, top + 70, QString(), LoadAppString(StringId::BoxStatisticsHeading));
+        for (std::size_t index = 0; index < boxes.size(); ++index) {
+            top += 70;
+            const auto statistics = MeasureBox(*snapshot, boxes[index]);
+            const QRect label = Edges(100, top, 430, top + 70);
+            DrawBox(painter, label);
+            DrawBoxedText(painter, Edges(430, top, 970, top + 70), BoxStatisticsText(statistics), Placement::Left);
+            painter.save();
+            painter.setPen(QColorFromColourValue(BoxColours(int(index)).line));
+            DrawPlacedText(painter,
+                           PageGeometry::Inner(label),
+                           QStringLiteral("%1 %2").arg(LoadAppString(StringId::BoxTable)).arg(index + 1),
+                           Placement::Left);
+            painter.restore();
+        }
+    }
+
+    QString BoxStatisticsText(const std::optional<BoxStatistics>& statistics) const
+    {
+        if (!statistics) {
+            return {};
+        }
+        return QStringLiteral("%1 / %2 / %3")
+            .arg(QString::number(double(statistics->maximum), 'f', 1),
+                 QString::number(double(statistics->minimum), 'f', 1),
+                 TenthsWithUnit(statistics->average, units.temperature));
     }
 
     QString MaterialConditionText() const

@@ -59,13 +59,11 @@ ReportLayout::ReportLayout(const ReportProject& project, ReportOptions options)
     boldFont = fonts.boldFont;
     titleFont = fonts.titleFont;
     QStringList imagePaths;
-    QStringList snapshotPaths;
     for (const InspectionSelection& selection : project.Selections()) {
         imagePaths.append(selection.imagePath);
-        snapshotPaths.append(selection.snapshotPath);
     }
     if (options.commonScale) {
-        commonSpan = CommonTemperatureSpan(snapshotPaths, options.unit);
+        commonSpan = CommonTemperatureSpan(project.Selections(), options.unit);
     }
     visualImages = std::make_unique<VisualImageQueue>(imagePaths, DecodeLimit {ImageStrip::VisualDecodeSize(), false});
 }

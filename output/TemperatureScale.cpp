@@ -2,6 +2,8 @@
 
 #include "TemperatureText.h"
 
+#include "report/InspectionSelection.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
@@ -21,11 +23,6 @@ double TemperatureOf(const cQVX& snapshot, double raw)
     return snapshot.ToTemperature(raw, Emissivity(snapshot));
 }
 
-// How often the search range is doubled outwards and then halved: enough to cover every
-// 32-bit raw value and to end far below a thousandth of a level.
-constexpr int WideningSteps = 40;
-constexpr int HalvingSteps = 80;
-
 } // namespace
 
 bool HasTemperatures(const cQVX& snapshot)
@@ -41,62 +38,34 @@ TemperatureScale OwnTemperatureScale(const cQVX& snapshot)
     return {double(low), double(high), float(TemperatureOf(snapshot, low)), float(TemperatureOf(snapshot, high))};
 }
 
-// The temperature rises with the raw value over the whole range a sensor gives (the signal
-// curve only turns below -78 °C), so a bisection finds the value; the search stops widening
-// where the curve stops rising.
-double RawValueAt(const cQVX& snapshot, double temperature)
-{
-    int ownLow = 0;
-    int ownHigh = 0;
-    ColourRangeFor(snapshot, ownLow, ownHigh);
-    double below = std::min(ownLow, ownHigh);
-    double above = std::max(ownLow, ownHigh) + 1.0;
-    double step = above - below;
-    for (int i = 0; i < WideningSteps && TemperatureOf(snapshot, below) > temperature; ++i, step *= 2.0) {
-        const double further = below - step;
-        if (!(TemperatureOf(snapshot, further) < TemperatureOf(snapshot, below))) {
-            break;
-        }
-        below = further;
-    }
-    step = above - below;
-    for (int i = 0; i < WideningSteps && TemperatureOf(snapshot, above) < temperature; ++i, step *= 2.0) {
-        const double further = above + step;
-        if (!(TemperatureOf(snapshot, further) > TemperatureOf(snapshot, above))) {
-            break;
-        }
-        above = further;
-    }
-    for (int i = 0; i < HalvingSteps && above - below > 1e-9; ++i) {
-        const double middle = (below + above) / 2.0;
-        (TemperatureOf(snapshot, middle) < temperature ? below : above) = middle;
-    }
-    const double found = (below + above) / 2.0;
-    // A temperature read at a raw level (as printed, in single precision) maps back onto that
-    // very level, so a picture whose own range is the shared one renders exactly as before.
-    const double level = std::round(found);
-    if (float(TemperatureOf(snapshot, level)) == float(temperature)) {
-        return level;
-    }
-    return found;
-}
-
 TemperatureScale SharedTemperatureScale(const cQVX& snapshot, TemperatureSpan span)
 {
     return {RawValueAt(snapshot, span.low), RawValueAt(snapshot, span.high), span.low, span.high};
 }
 
-std::optional<TemperatureSpan> CommonTemperatureSpan(const QStringList& snapshotPaths, TemperatureUnit unit)
+TemperatureScale MeasuredTemperatureScale(cQVX& snapshot, const MeasurementSettings& settings)
+{
+    if (!settings.manualRange) {
+        return OwnTemperatureScale(snapshot);
+    }
+    double low = 0.0;
+    double high = 0.0;
+    MeasuredColourRange(snapshot, settings, low, high);
+    return {low, high, float(TemperatureOf(snapshot, low)), float(TemperatureOf(snapshot, high))};
+}
+
+std::optional<TemperatureSpan> CommonTemperatureSpan(const std::vector<InspectionSelection>& selections,
+                                                     TemperatureUnit unit)
 {
     std::optional<TemperatureSpan> span;
-    for (const QString& path : snapshotPaths) {
+    for (const InspectionSelection& selection : selections) {
         cQVX snapshot;
-        if (!snapshot.Load(path) || !snapshot.valid || !HasTemperatures(snapshot) ||
-            !snapshot.LoadPixels(cQVX::Width, cQVX::Height)) {
+        if (!LoadMeasuredSnapshot(snapshot, selection.snapshotPath, selection.measurement) ||
+            !HasTemperatures(snapshot)) {
             continue;
         }
         UseTemperatureUnit(snapshot, unit);
-        const TemperatureScale own = OwnTemperatureScale(snapshot);
+        const TemperatureScale own = MeasuredTemperatureScale(snapshot, selection.measurement);
         const float low = std::min(own.low, own.high);
         const float high = std::max(own.low, own.high);
         span =

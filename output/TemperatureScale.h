@@ -1,5 +1,6 @@
 #pragma once
 
+#include "snapshot/TemperatureInversion.h"
 #include "snapshot/TemperatureUnit.h"
 
 #include <QString>
@@ -9,6 +10,8 @@
 #include <vector>
 
 class cQVX;
+struct InspectionSelection;
+struct MeasurementSettings;
 
 // The colour range a thermal picture is rendered with: the raw values that take the first
 // (rawLow) and the last (rawHigh) palette entry, and their temperatures in the unit the
@@ -45,16 +48,17 @@ TemperatureScale OwnTemperatureScale(const cQVX& snapshot);
 // range has the span's temperatures gets exactly its own raw range back.
 TemperatureScale SharedTemperatureScale(const cQVX& snapshot, TemperatureSpan span);
 
-// The raw value, between levels where needed, at which the snapshot reads `temperature`; the
-// nearest end of the readable range for a temperature outside it.
-double RawValueAt(const cQVX& snapshot, double temperature);
-
 // Whether the snapshot's values read as temperatures at all: an emissivity of 0 reads 0 everywhere.
 bool HasTemperatures(const cQVX& snapshot);
 
-// From the lowest to the highest temperature of the snapshots' own ranges, in `unit`. Snapshots
-// that do not load or have no temperatures take no part; nothing when none is left.
-std::optional<TemperatureSpan> CommonTemperatureSpan(const QStringList& snapshotPaths, TemperatureUnit unit);
+// The scale of a snapshot with the settings applied: its manual range when it has one, its own
+// range otherwise.
+TemperatureScale MeasuredTemperatureScale(cQVX& snapshot, const MeasurementSettings& settings);
+
+// From the lowest to the highest temperature of the inspections' scales (settings applied), in
+// `unit`. Snapshots that do not load or have no temperatures take no part; nothing when none is left.
+std::optional<TemperatureSpan> CommonTemperatureSpan(const std::vector<InspectionSelection>& selections,
+                                                     TemperatureUnit unit);
 
 // The labels of a scale: the high end at the top and the low end at the bottom ("%.1f" and
 // `unit`), or one label in the middle when both read the same; then two or one marks between

@@ -6,6 +6,7 @@
 #include "app/strings/StringSource.h"
 #include "report/ProjectFileIO.h"
 #include "report/ReportProject.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
 
@@ -52,35 +53,37 @@ struct Readings
 };
 
 // A cursor choice as the report prints it: never chosen reads as cursor `fallback` when the
-// snapshot has it, and a choice beyond the snapshot's markers as none.
-int PrintedCursor(int choice, int fallback, int markers)
+// snapshot has it, and a choice beyond the inspection's markers and spots as none.
+int PrintedCursor(int choice, int fallback, int cursors)
 {
     const int cursor = choice == -1 ? fallback : choice;
-    return cursor >= 1 && cursor <= markers ? cursor : 0;
+    return cursor >= 1 && cursor <= cursors ? cursor : 0;
 }
 
-Readings ReadTemperatures(const QString& snapshotPath,
+Readings ReadTemperatures(const InspectionSelection& selection,
                           const InspectionDetails& details,
                           const SeverityCriteria& criteria,
                           TemperatureUnit unit)
 {
     cQVX snapshot;
-    if (!snapshot.Load(snapshotPath) || !snapshot.valid || !snapshot.LoadPixels(cQVX::Width, cQVX::Height)) {
+    const MeasurementSettings& settings = selection.measurement;
+    if (!LoadMeasuredSnapshot(snapshot, selection.snapshotPath, settings)) {
         return {};
     }
     UseTemperatureUnit(snapshot, unit);
-    const int markers = std::min<int>(snapshot.markerCount, cQVX::MaxMarkers);
-    const int first = PrintedCursor(details.cursorA, 1, markers);
-    const int second = PrintedCursor(details.cursorB, 2, markers);
+    const int cursors = CursorCount(snapshot, settings);
+    const int first = PrintedCursor(details.cursorA, 1, cursors);
+    const int second = PrintedCursor(details.cursorB, 2, cursors);
     Readings readings;
     if (first >= 1) {
-        readings.first = QString::number(double(snapshot.MarkerTemperature(first - 1)), 'f', 1);
+        readings.first = QString::number(double(CursorTemperature(snapshot, settings, first)), 'f', 1);
     }
     if (second >= 1) {
-        readings.second = QString::number(double(snapshot.MarkerTemperature(second - 1)), 'f', 1);
+        readings.second = QString::number(double(CursorTemperature(snapshot, settings, second)), 'f', 1);
     }
     if (first >= 1 && second >= 1) {
-        const float difference = snapshot.MarkerDifference(first - 1, second - 1);
+        const float difference =
+            CursorTemperature(snapshot, settings, first) - CursorTemperature(snapshot, settings, second);
         readings.difference = DifferenceDigits(difference);
         if (const SeverityClass* graded = ClassOfDifference(criteria, difference, unit)) {
             readings.severity = graded->name;
@@ -124,7 +127,7 @@ QByteArray TrackingTableCsv(const ReportProject& project, TemperatureUnit unit)
     for (int index = 0; index < project.InspectionCount(); ++index) {
         const InspectionSelection& selection = *project.SelectionAt(index);
         const InspectionDetails& details = *project.DetailsAt(index);
-        const Readings readings = ReadTemperatures(selection.snapshotPath, details, criteria, unit);
+        const Readings readings = ReadTemperatures(selection, details, criteria, unit);
         AppendRecord(table,
                      {QString::number(index + 1),
                       details.name,

@@ -1,6 +1,7 @@
 #include "ProjectExtensions.h"
 
 #include "ExtensionEntry.h"
+#include "MeasurementEntry.h"
 #include "SeverityEntry.h"
 
 #include <set>
@@ -81,6 +82,7 @@ struct ExtensionTag
 constexpr ExtensionTag Tags[] = {
     {1, ReadTemplateEntry, WriteTemplateEntry},
     {2, ReadUnitEntry, WriteUnitEntry},
+    {4, ReadMeasurementEntry, WriteMeasurementEntry},
     {5, ReadCriteriaEntry, WriteCriteriaEntry},
 };
 

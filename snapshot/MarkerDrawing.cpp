@@ -83,18 +83,41 @@ MarkerColourPair MarkerColours(int index)
     return colours[index];
 }
 
+MarkerColourPair BoxColours(int index)
+{
+    // Apart from the markers' colours and dark enough to read as text on a white page.
+    static constexpr std::array<MarkerColourPair, 5> colours {{
+        {0xFF00FF, 0x800080},
+        {0xFF8000, 0x804000},
+        {0x0000FF, 0x000080},
+        {0x00A000, 0x004000},
+        {0x0080FF, 0x004080},
+    }};
+    if (index < 0 || index >= int(colours.size())) {
+        return {0xFFFFFF, 0x000000};
+    }
+    return colours[index];
+}
+
 // A cross in the line colour with a frame-coloured border, centred on the marker's pixel.
 void cQVX::DrawMarker(QPainter* painter, const QRect& target, int index) const
 {
-    if (!painter || index < 0 || index >= MaxMarkers) {
+    if (index < 0 || index >= MaxMarkers) {
+        return;
+    }
+    DrawCrossMark(painter, target, QPoint(Width - 1 - markerX[index], markerY[index]), MarkerColours(index));
+}
+
+void DrawCrossMark(QPainter* painter, const QRect& target, QPoint shown, MarkerColourPair colours)
+{
+    if (!painter) {
         return;
     }
     const Bounds bounds = BoundsOf(target);
-    const float sx = float(bounds.right - bounds.left) / Width;
-    const float sy = float(bounds.bottom - bounds.top) / Height;
-    const float x = float(Width - 1 - markerX[index]) * sx;
-    const float y = float(markerY[index]) * sy;
-    const MarkerColourPair colours = MarkerColours(index);
+    const float sx = float(bounds.right - bounds.left) / cQVX::Width;
+    const float sy = float(bounds.bottom - bounds.top) / cQVX::Height;
+    const float x = float(shown.x()) * sx;
+    const float y = float(shown.y()) * sy;
     const QColor line = QColorFromColourValue(colours.line);
     const QColor frame = QColorFromColourValue(colours.frame);
 
@@ -106,6 +129,32 @@ void cQVX::DrawMarker(QPainter* painter, const QRect& target, int index) const
     const int row = Truncate(y);
     FillClipped(*painter, {Truncate(x - 4), row, Truncate(x + 5), row + 1}, bounds, line);
     FillClipped(*painter, {column, Truncate(y - 4), column + 1, Truncate(y + 5)}, bounds, line);
+}
+
+// The box's pixels outlined in the line colour between two rings of the frame colour, and a
+// small cross in the line colour on its hottest pixel.
+void DrawBoxMark(QPainter* painter, const QRect& target, const QRect& shown, QPoint hottest, MarkerColourPair colours)
+{
+    if (!painter || shown.isEmpty()) {
+        return;
+    }
+    const Bounds bounds = BoundsOf(target);
+    const float sx = float(bounds.right - bounds.left) / cQVX::Width;
+    const float sy = float(bounds.bottom - bounds.top) / cQVX::Height;
+    const int left = Truncate(float(shown.left()) * sx);
+    const int top = Truncate(float(shown.top()) * sy);
+    const int right = Truncate(float(shown.left() + shown.width()) * sx);
+    const int bottom = Truncate(float(shown.top() + shown.height()) * sy);
+    const QColor line = QColorFromColourValue(colours.line);
+    const QColor frame = QColorFromColourValue(colours.frame);
+    FrameRect(*painter, {left - 1, top - 1, right + 1, bottom + 1}, bounds, frame);
+    FrameRect(*painter, {left + 1, top + 1, right - 1, bottom - 1}, bounds, frame);
+    FrameRect(*painter, {left, top, right, bottom}, bounds, line);
+    const int column = Truncate((float(hottest.x()) + 0.5f) * sx);
+    const int row = Truncate((float(hottest.y()) + 0.5f) * sy);
+    const Bounds inside = Intersect({left, top, right, bottom}, bounds);
+    FillClipped(*painter, {column - 2, row, column + 3, row + 1}, inside, line);
+    FillClipped(*painter, {column, row - 2, column + 1, row + 3}, inside, line);
 }
 
 void cQVX::DrawMarkers(QPainter* painter, const QRect& target) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourPalette.h"
+#include "PaletteKind.h"
 
 #include <QImage>
 
@@ -9,8 +10,6 @@
 class cQVX;
 
 // The one sequence every view of a snapshot uses to turn it into a false-colour picture.
-
-enum class PaletteKind { Grey, Ironbow, Rainbow, HighContrast };
 
 // The palette the camera used, read through the snapshot's version-dependent code table;
 // unknown codes fall back to ironbow.

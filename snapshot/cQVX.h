@@ -11,6 +11,7 @@
 
 class ByteView;
 class QPainter;
+class QPoint;
 class QRect;
 
 // One thermal snapshot read from a .qvx file: the camera's header values, up to ten spot
@@ -99,3 +100,11 @@ struct MarkerColourPair
     quint32 frame;
 };
 MarkerColourPair MarkerColours(int index);
+// Line and frame colour of box `index` (0-based) of the thermographer's boxes.
+MarkerColourPair BoxColours(int index);
+
+// A marker's cross at a pixel of the picture as shown (x from the left, y from the top), on a
+// picture whose origin is the target rectangle's origin.
+void DrawCrossMark(QPainter* painter, const QRect& target, QPoint shown, MarkerColourPair colours);
+// A box (picture coordinates as shown) outlined, its hottest pixel crossed.
+void DrawBoxMark(QPainter* painter, const QRect& target, const QRect& shown, QPoint hottest, MarkerColourPair colours);

@@ -4,7 +4,11 @@
 
 #include <QJsonArray>
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -67,6 +71,59 @@ QJsonObject TitleToJson(const ReportTitle& title)
             {"generalComments", title.generalComments}};
 }
 
+// The shortest decimal that reads back as the same single-precision value: 0.95, not 0.949999988.
+QJsonValue FloatToJson(float value)
+{
+    std::array<char, 32> text {};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::strtod(std::string(text.data(), written.ptr).c_str(), nullptr);
+}
+
+QJsonValue OptionalFloatToJson(const std::optional<float>& value)
+{
+    return value ? FloatToJson(*value) : QJsonValue();
+}
+
+QJsonValue PaletteToJson(const std::optional<PaletteKind>& palette)
+{
+    if (!palette) {
+        return {};
+    }
+    switch (*palette) {
+    case PaletteKind::Grey:
+        return QStringLiteral("grey");
+    case PaletteKind::Rainbow:
+        return QStringLiteral("rainbow");
+    case PaletteKind::HighContrast:
+        return QStringLiteral("highContrast");
+    case PaletteKind::Ironbow:
+        break;
+    }
+    return QStringLiteral("ironbow");
+}
+
+QJsonObject MeasurementToJson(const MeasurementSettings& settings)
+{
+    QJsonArray spots;
+    for (const QPoint& spot : settings.spots) {
+        spots.append(QJsonObject {{"x", spot.x()}, {"y", spot.y()}});
+    }
+    QJsonArray boxes;
+    for (const QRect& box : settings.boxes) {
+        boxes.append(QJsonObject {{"x", box.x()}, {"y", box.y()}, {"width", box.width()}, {"height", box.height()}});
+    }
+    const QJsonValue range = settings.manualRange
+        ? QJsonValue(QJsonObject {{"lowKelvin", FloatToJson(settings.manualRange->lowKelvin)},
+                                  {"highKelvin", FloatToJson(settings.manualRange->highKelvin)}})
+        : QJsonValue();
+    return {{"emissivity", OptionalFloatToJson(settings.emissivity)},
+            {"reflectedKelvin", OptionalFloatToJson(settings.reflectedKelvin)},
+            {"palette", PaletteToJson(settings.palette)},
+            {"colourRange", range},
+            {"spots", spots},
+            {"boxes", boxes}};
+}
+
 QJsonObject SelectionToJson(const InspectionSelection& selection)
 {
     QJsonArray strokes;
@@ -78,7 +135,10 @@ QJsonObject SelectionToJson(const InspectionSelection& selection)
                                     {"penSize", stroke.penSize},
                                     {"colour", stroke.colour}});
     }
-    return {{"snapshotPath", selection.snapshotPath}, {"imagePath", selection.imagePath}, {"strokes", strokes}};
+    return {{"snapshotPath", selection.snapshotPath},
+            {"imagePath", selection.imagePath},
+            {"strokes", strokes},
+            {"measurement", MeasurementToJson(selection.measurement)}};
 }
 
 QJsonObject DetailsToJson(const InspectionDetails& details)

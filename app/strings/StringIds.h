@@ -233,6 +233,10 @@ constexpr unsigned ReportCancelled = 2202;
 constexpr unsigned ReportSaved = 2203; // "%s" the report's path
 constexpr unsigned CannotOpenReport = 2204;
 
+// The measurements the thermographer adds, as the report prints them.
+constexpr unsigned BoxTable = 2500; // the table's title; "Box n" labels its rows
+constexpr unsigned BoxStatisticsHeading = 2501;
+
 // The application name, and the tab captions of the three pages.
 constexpr unsigned ApplicationName = 57344;
 constexpr unsigned TitlePage = 61205;

@@ -218,6 +218,8 @@ constexpr StringEntry EnglishStrings[] = {
     {ReportCancelled,          "The report was cancelled."},
     {ReportSaved,              "The report was saved as %s"},
     {CannotOpenReport,         "Could not open the report in a PDF viewer."},
+    {BoxTable,                 "Box"},
+    {BoxStatisticsHeading,     "Max / Min / Avg"},
     {ApplicationName,          "Report Writer"},
     {TitlePage,                "Title Page"},
     {ImageSelect,              "Image Select"},

@@ -52,7 +52,8 @@ public:
     bool LoadSelections(std::vector<InspectionSelection> selections, std::vector<InspectionDetails> details);
     bool AppendSnapshotRow(const QString& path);
     bool SetRowImage(const QString& path, int row);
-    void SetRowStrokes(const std::vector<PenStroke>& strokes, int row);
+    // The strokes and measurement settings a loaded inspection brings with it.
+    void SetRowAnnotations(const InspectionSelection& loaded, int row);
 
     // The page's commands, as its buttons run them.
     void BrowseSnapshotFolder();

@@ -86,7 +86,7 @@ bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections,
     }
     if (loaded) {
         for (int row = 0; row < int(selections.size()); ++row) {
-            SetRowStrokes(selections[size_t(row)].strokes, row);
+            SetRowAnnotations(selections[size_t(row)], row);
         }
         // Every row came with a fresh record; the loaded ones take their places.
         for (int row = 0; row < RowCount() && row < int(details.size()); ++row) {
@@ -153,9 +153,10 @@ bool ImageSelectDlg::SetRowImage(const QString& path, int row, const ThumbnailRe
     return true;
 }
 
-void ImageSelectDlg::SetRowStrokes(const std::vector<PenStroke>& strokes, int row)
+void ImageSelectDlg::SetRowAnnotations(const InspectionSelection& loaded, int row)
 {
     if (InspectionSelection* selection = row < RowCount() ? Project().SelectionAt(row) : nullptr) {
-        selection->strokes = strokes;
+        selection->strokes = loaded.strokes;
+        selection->measurement = loaded.measurement;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/cli/TemperatureCsv.h"
 #include "SnapshotFixtures.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/cQVX.h"
 
 #include <QList>
@@ -98,6 +99,48 @@ TEST(TemperatureCsv, SceneHotSpotLiesWhereThePhotoShowsIt)
     EXPECT_LE(std::abs(hottest.x() + 0.5 - spot.centre.x()), spot.coreRadius + 0.5);
     EXPECT_LE(std::abs(hottest.y() + 0.5 - spot.centre.y()), spot.coreRadius + 0.5);
     EXPECT_NEAR(grid[hottest.y()][hottest.x()], spot.temperature, 0.3);
+}
+
+// A box's statistics are those of the exported per-pixel temperatures, with or without a
+// corrected emissivity and reflected temperature.
+TEST(TemperatureCsv, BoxStatisticsAgreeWithTheExportedPixels)
+{
+    const SampleSpec sample = ExampleNamed("panel-breaker");
+    const SceneSnapshot scene = RenderSceneSnapshot(sample.scene, sample.noiseSeed);
+    MeasurementSettings corrected;
+    corrected.emissivity = 0.8f;
+    corrected.reflectedKelvin = 280.0f;
+    const QPoint centre = sample.scene.spots.front().centre.toPoint();
+    const QRect box(centre.x() - 12, centre.y() - 9, 25, 19);
+    for (const MeasurementSettings& settings : {MeasurementSettings {}, corrected}) {
+        for (const TemperatureUnit unit :
+             {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit, TemperatureUnit::Kelvin}) {
+            cQVX snapshot;
+            ASSERT_TRUE(snapshot.LoadFromBytes(WriteSnapshotFile(scene.fields)));
+            ASSERT_TRUE(snapshot.LoadPixels(cQVX::Width, cQVX::Height));
+            ApplyCorrection(snapshot, settings);
+            const Grid grid = Parse(TemperatureCsv(snapshot, unit));
+            ASSERT_EQ(grid.size(), 120);
+            double maximum = -1e9;
+            double minimum = 1e9;
+            double sum = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    maximum = std::max(maximum, grid[y][x]);
+                    minimum = std::min(minimum, grid[y][x]);
+                    sum += grid[y][x];
+                }
+            }
+            const auto statistics = MeasureBox(snapshot, box);
+            ASSERT_TRUE(statistics);
+            // The export rounds each value to hundredths.
+            EXPECT_NEAR(statistics->maximum, maximum, 0.006);
+            EXPECT_NEAR(statistics->minimum, minimum, 0.006);
+            EXPECT_NEAR(statistics->average, sum / (box.width() * box.height()), 0.006);
+            EXPECT_TRUE(box.contains(statistics->hottest));
+            EXPECT_NEAR(grid[statistics->hottest.y()][statistics->hottest.x()], maximum, 0.006);
+        }
+    }
 }
 
 TEST(TemperatureCsv, NothingWithoutDecodedPixels)

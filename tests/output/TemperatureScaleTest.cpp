@@ -4,6 +4,8 @@
 #include "output/ScaleDrawing.h"
 #include "output/TemperatureScale.h"
 
+#include "report/InspectionSelection.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
 
@@ -106,13 +108,30 @@ TEST_F(TemperatureScales, CommonSpanRunsFromTheLowestToTheHighestOwnRangeInTempe
     for (const TemperatureUnit unit : {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit}) {
         const TemperatureScale coolScale = OwnTemperatureScale(*Loaded(cool, unit));
         const TemperatureScale warmScale = OwnTemperatureScale(*Loaded(warm, unit));
-        const auto span = CommonTemperatureSpan({cool, missing, warm, blind}, unit);
+        const auto span = CommonTemperatureSpan({{cool}, {missing}, {warm}, {blind}}, unit);
         ASSERT_TRUE(span);
         EXPECT_EQ(span->low, std::min(coolScale.low, warmScale.low));
         EXPECT_EQ(span->high, std::max(coolScale.high, warmScale.high));
         EXPECT_LT(span->low, span->high);
     }
-    EXPECT_FALSE(CommonTemperatureSpan({missing, blind}, TemperatureUnit::Celsius));
+    EXPECT_FALSE(CommonTemperatureSpan({{missing}, {blind}}, TemperatureUnit::Celsius));
+
+    // The inspections' settings take part: a corrected emissivity and a manual range.
+    InspectionSelection corrected {warm};
+    corrected.measurement.emissivity = 0.95f;
+    auto warmCorrected = Loaded(warm);
+    ApplyCorrection(*warmCorrected, corrected.measurement);
+    const auto correctedSpan = CommonTemperatureSpan({corrected}, TemperatureUnit::Celsius);
+    ASSERT_TRUE(correctedSpan);
+    EXPECT_EQ(correctedSpan->high, OwnTemperatureScale(*warmCorrected).high);
+    EXPECT_NE(correctedSpan->high, OwnTemperatureScale(*Loaded(warm)).high);
+    InspectionSelection manual {blind};
+    manual.measurement.emissivity = 1.0f;
+    manual.measurement.manualRange = ManualColourRange {273.15f, 373.15f};
+    const auto manualSpan = CommonTemperatureSpan({manual}, TemperatureUnit::Celsius);
+    ASSERT_TRUE(manualSpan);
+    EXPECT_NEAR(manualSpan->low, 0.0, 1e-3);
+    EXPECT_NEAR(manualSpan->high, 100.0, 1e-3);
 }
 
 TEST_F(TemperatureScales, MarksAreTheEndsAndTicksBetweenThatFit)

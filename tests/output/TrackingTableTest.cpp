@@ -1,6 +1,7 @@
 #include "output/TrackingTable.h"
 #include "ReportFixture.h"
 
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/cQVX.h"
 
 #include <QJsonArray>
@@ -180,6 +181,36 @@ TEST_F(TrackingTable, WithoutCriteriaTheClassStaysEmpty)
     EXPECT_EQ(rows[0][5], QStringLiteral("Cursor 1 (K)"));
     EXPECT_EQ(rows[1][8], QString());
     EXPECT_EQ(rows[2][8], QString());
+}
+
+TEST_F(TrackingTable, ReadsTemperaturesWithTheInspectionsSettings)
+{
+    MeasurementSettings& settings = project.SelectionAt(1)->measurement;
+    settings.emissivity = 0.6f;
+    settings.reflectedKelvin = 250.0f;
+    settings.spots = {{10, 110}};
+    project.DetailsAt(1)->cursorB = 3; // the spot, after the snapshot's two markers
+    project.severityCriteria =
+        SeverityCriteria {SeverityKind::Custom,
+                          {{0.5f, QStringLiteral("Low"), {}, 1},
+                           {std::numeric_limits<float>::infinity(), QStringLiteral("High"), {}, 5}}};
+    const QByteArray table = TrackingTableCsv(project, TemperatureUnit::Fahrenheit);
+    const QString path = files.WriteFile(QStringLiteral("settings.csv"), table);
+    const std::vector<QStringList> rows = ReadWithPython(path);
+    ASSERT_EQ(rows.size(), 4u);
+
+    cQVX snapshot;
+    ASSERT_TRUE(LoadMeasuredSnapshot(snapshot, snapshotPath, settings));
+    snapshot.unitCode = snapshot.fahrenheitCode;
+    const float cursor1 = snapshot.MarkerTemperature(0);
+    const float cursor3 = SpotTemperature(snapshot, {10, 110});
+    EXPECT_EQ(rows[2][5], QString::number(double(cursor1), 'f', 1));
+    EXPECT_EQ(rows[2][6], QString::number(double(cursor3), 'f', 1));
+    EXPECT_EQ(rows[2][7], QString::number(double(cursor1 - cursor3), 'f', 1));
+    EXPECT_NE(rows[2][5], first);
+    EXPECT_EQ(rows[2][8], std::abs(cursor1 - cursor3) / 1.8f > 0.5f ? QStringLiteral("High") : QStringLiteral("Low"));
+    // The other inspections keep the camera's values.
+    EXPECT_EQ(rows[1][5], first);
 }
 
 TEST_F(TrackingTable, UnwritablePlaceIsReportedWithItsReason)

@@ -30,8 +30,13 @@ TEST(SeedFiles, EveryOneLoads)
 
 TEST(SeedFiles, CurrentVersionFilesAreWrittenBackByteForByte)
 {
-    for (const char* name :
-         {"new.QVR", "full.QVR", "block.QVR", "criteria.QVR", "criteria-ambient.QVR", "criteria-none.QVR"}) {
+    for (const char* name : {"new.QVR",
+                             "full.QVR",
+                             "block.QVR",
+                             "criteria.QVR",
+                             "criteria-ambient.QVR",
+                             "criteria-none.QVR",
+                             "measurement.QVR"}) {
         const QByteArray bytes = Seed(name);
         EXPECT_EQ(SerializeProject(SerializeProject(bytes).Value()), bytes) << name;
     }
@@ -83,3 +88,13 @@ TEST(SeedFiles, CriteriaSeedsStateTheirTables)
 }
 
 } // namespace
+
+TEST(SeedFiles, MeasurementSettingsBelongToTheFirstInspection)
+{
+    const ProjectReadResult read = SerializeProject(Seed("measurement.QVR"));
+    ASSERT_TRUE(read.Ok());
+    const MeasurementSettings& settings = read.Value().SelectionAt(0)->measurement;
+    EXPECT_EQ(settings.palette, PaletteKind::Rainbow);
+    EXPECT_EQ(settings.spots, (std::vector<QPoint> {{10, 20}, {150, 100}}));
+    EXPECT_EQ(settings.boxes, (std::vector<QRect> {QRect(30, 40, 50, 60)}));
+}

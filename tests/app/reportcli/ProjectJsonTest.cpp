@@ -106,8 +106,30 @@ TEST(ProjectJson, CommandPrintsTheProjectReadFromItsFile)
         SeverityCriteria {SeverityKind::OverAmbient,
                           {{2.5f, QStringLiteral("Warm"), QStringLiteral("Watch"), 2},
                            {std::numeric_limits<float>::infinity(), QStringLiteral("Hot"), {}, 5}}};
+    MeasurementSettings& settings = project.SelectionAt(1)->measurement;
+    settings.emissivity = 0.95f;
+    settings.reflectedKelvin = 293.15f;
+    settings.palette = PaletteKind::HighContrast;
+    settings.manualRange = ManualColourRange {280.5f, 330.0f};
+    settings.spots = {{3, 4}};
+    settings.boxes = {QRect(1, 2, 30, 40)};
     ASSERT_TRUE(SaveProjectFile(path, project).Ok());
     const QJsonObject json = ExportedJson(path);
+    const QJsonArray selections = json["selections"].toArray();
+    ASSERT_EQ(selections.size(), 2);
+    // The values as typed, not their single-precision neighbours; the camera's own are null.
+    EXPECT_EQ(selections[1].toObject()["measurement"].toObject(),
+              (QJsonObject {{"emissivity", 0.95},
+                            {"reflectedKelvin", 293.15},
+                            {"palette", "highContrast"},
+                            {"colourRange", QJsonObject {{"lowKelvin", 280.5}, {"highKelvin", 330}}},
+                            {"spots", QJsonArray {QJsonObject {{"x", 3}, {"y", 4}}}},
+                            {"boxes", QJsonArray {QJsonObject {{"x", 1}, {"y", 2}, {"width", 30}, {"height", 40}}}}}));
+    const QJsonObject plain = selections[0].toObject()["measurement"].toObject();
+    for (const char* field : {"emissivity", "reflectedKelvin", "palette", "colourRange"}) {
+        EXPECT_TRUE(plain[field].isNull()) << field;
+    }
+    EXPECT_TRUE(plain["spots"].toArray().isEmpty());
     const QJsonObject criteria = json["severityCriteria"].toObject();
     EXPECT_EQ(criteria["kind"].toString(), "overAmbient");
     const QJsonArray classes = criteria["classes"].toArray();

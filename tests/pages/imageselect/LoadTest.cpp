@@ -18,7 +18,11 @@ protected:
         const QString first = WriteSnapshot(snapshotDir, "first.qvx", {{30, 30, 100}});
         const QString second = WriteSnapshot(snapshotDir, "second.qvx");
         const QString photo = WritePhoto(imageDir, "photo.jpg", TwoColourPhoto({64, 48}, Qt::red, Qt::blue));
-        return {{first, photo, {{1, 2, 3, 4, 5, 0xFF}}}, {second, {}, {}}};
+        // The second row's measurement settings must come back with it, like the first's strokes.
+        MeasurementSettings measurement;
+        measurement.emissivity = 0.5f;
+        measurement.boxes = {QRect(1, 2, 3, 4)};
+        return {{first, photo, {{1, 2, 3, 4, 5, 0xFF}}}, {second, {}, {}, measurement}};
     }
 
     std::vector<InspectionDetails> TwoRecords()
