@@ -88,3 +88,11 @@ std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project
     }
     return std::nullopt;
 }
+
+bool ReadsAsProjectFile(ProjectFileKind kind, const QString& path)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    return kind == ProjectFileKind::Snapshot ? !SnapshotProblem(path) : !ImageProblem(path);
+}

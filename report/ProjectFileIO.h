@@ -20,6 +20,8 @@ struct ProjectSaveResult
     QString reason; // the system's description of what failed; empty on success
 };
 
+// Saves `project` with each file's path relative to the folder of `path` beside the stored ones,
+// so that the project opens again once moved together with its files.
 ProjectSaveResult SaveProjectFile(const QString& path, const ReportProject& project);
 
 // Any file written the same way: `write` puts the bytes on the device (false when one did not go),

@@ -10,8 +10,10 @@
 #include "output/CursorChoices.h"
 #include "output/PrintReport.h"
 #include "output/TrackingTable.h"
+#include "report/MovedFileSearch.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFileIO.h"
+#include "report/ProjectPack.h"
 #include "snapshot/ByteView.h"
 
 #include <QFile>
@@ -34,7 +36,8 @@ struct ReportRequest
 {
     bool pdf = false;
     bool csv = false;
-    QString outputPath;
+    bool pack = false;
+    QString outputPath; // the PDF file, or the folder to pack into
     QString projectPath;
     std::optional<TemperatureUnit> unit;
     std::optional<ReportTemplate> reportTemplate;
@@ -69,6 +72,7 @@ RequestParse ParseReportRequest(const QStringList& arguments)
     ReportRequest request;
     request.pdf = arguments.first() == QLatin1String("--pdf");
     request.csv = arguments.first() == QLatin1String("--export-csv");
+    request.pack = arguments.first() == QLatin1String("--pack");
     const CommandArguments split = SplitCommandArguments(arguments, {QStringLiteral("--common-scale")});
     if (!split.error.isEmpty()) {
         return Failure(split.error);
@@ -94,6 +98,14 @@ RequestParse ParseReportRequest(const QStringList& arguments)
     }
     if (request.pdf && files.size() != 2) {
         return Failure(QStringLiteral("--pdf needs an output file and a project file"));
+    }
+    if (request.pack) {
+        if (files.size() != 2) {
+            return Failure(QStringLiteral("--pack needs a project file and a folder"));
+        }
+        request.projectPath = files[0];
+        request.outputPath = files[1];
+        return {request, {}};
     }
     if (!request.pdf && files.size() != 1) {
         return Failure(QStringLiteral("%1 needs one project file").arg(arguments.first()));
@@ -162,6 +174,72 @@ QString ProblemText(const ProjectFileProblem& problem)
     return QStringLiteral("the visual image cannot be decoded (inspection %1)").arg(inspection);
 }
 
+QString KindName(ProjectFileKind kind)
+{
+    switch (kind) {
+    case ProjectFileKind::Logo:
+        return QStringLiteral("the logo");
+    case ProjectFileKind::Snapshot:
+        return QStringLiteral("the snapshot");
+    case ProjectFileKind::Photo:
+        break;
+    }
+    return QStringLiteral("the visual image");
+}
+
+QString FileDescription(const ProjectFileEntry& entry)
+{
+    const QString kind = KindName(entry.kind);
+    return entry.kind == ProjectFileKind::Logo ? kind
+                                               : kind + QStringLiteral(" of inspection %1").arg(entry.inspection + 1);
+}
+
+// Where the files of a moved project are now; one note for each file found in a new place.
+MovedFileSearch FindFilesOf(ReportProject& project, const QString& projectPath, QStringList& notes)
+{
+    MovedFileSearch search = FindMovedFiles(project, projectPath);
+    for (const FoundFile& file : search.found) {
+        notes.append(QStringLiteral("note: %1 found at %2 (%3)")
+                         .arg(file.entry.path, file.foundPath, FileDescription(file.entry)));
+    }
+    return search;
+}
+
+QString PackProblem(const PackResult& packed)
+{
+    switch (packed.error) {
+    case PackError::FolderNotEmpty:
+        return QStringLiteral("the folder exists and is not empty");
+    case PackError::CannotCreateFolder:
+        return QStringLiteral("cannot create the folder");
+    case PackError::CannotRead:
+        return QStringLiteral("cannot read the file: ") + packed.reason;
+    case PackError::CannotWrite:
+        return QStringLiteral("cannot write the file: ") + packed.reason;
+    case PackError::Cancelled:
+    case PackError::None:
+        break;
+    }
+    return QStringLiteral("the pack was cancelled");
+}
+
+ReportCommandOutcome
+Pack(const ReportRequest& request, const ReportProject& project, QIODevice& output, const PackProgress& progress)
+{
+    // Only a project that would open can be packed: every file must be there and usable.
+    if (const auto problem = CheckProjectFiles(project)) {
+        return Failed(problem->path, ProblemText(*problem));
+    }
+    const PackResult packed =
+        PackProject(project, QFileInfo(request.projectPath).fileName(), request.outputPath, progress);
+    if (!packed.Ok()) {
+        return Failed(packed.path, PackProblem(packed));
+    }
+    output.write(packed.path.toUtf8() + '\n');
+    output.write(QStringLiteral("%1 files, %2 bytes\n").arg(packed.fileCount).arg(packed.totalBytes).toUtf8());
+    return {};
+}
+
 struct CommandLineNotifications : ReportNotifications
 {
     void FileSaved(const QString& path) override { saved = path; }
@@ -204,10 +282,13 @@ bool IsReportCommand(const QStringList& arguments)
 {
     return !arguments.isEmpty() &&
         (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json") ||
-         arguments.first() == QLatin1String("--export-csv"));
+         arguments.first() == QLatin1String("--export-csv") || arguments.first() == QLatin1String("--pack"));
 }
 
-ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress)
+ReportCommandOutcome RunReportCommand(const QStringList& arguments,
+                                      QIODevice& output,
+                                      ReportProgress* progress,
+                                      const PackProgress& packProgress)
 {
     const RequestParse parse = ParseReportRequest(arguments);
     if (!parse.request) {
@@ -218,8 +299,21 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
     if (!read.Ok()) {
         return Failed(request.projectPath, ReadProblem(read.error));
     }
-    if (request.pdf) {
-        return WritePdf(request, std::move(read.project), output, progress);
+    QStringList notes;
+    ReportCommandOutcome outcome;
+    if (request.pack) {
+        const MovedFileSearch search = FindFilesOf(read.project, request.projectPath, notes);
+        outcome = search.missing.empty()
+            ? Pack(request, read.project, output, packProgress)
+            : Failed(search.missing.front().path,
+                     QStringLiteral("cannot find %1").arg(FileDescription(search.missing.front())));
+    } else if (request.pdf) {
+        FindFilesOf(read.project, request.projectPath, notes);
+        outcome = WritePdf(request, std::move(read.project), output, progress);
+    }
+    if (request.pack || request.pdf) {
+        outcome.notes = notes;
+        return outcome;
     }
     if (request.csv) {
         // The tracking table is in the unit the report would be: the project's, unless one is given.
@@ -231,13 +325,14 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments, QIODevice& o
     }
     // What the report would be printed in: an old file that states neither takes the settings.
     ReportProject& project = read.project;
+    FindFilesOf(project, request.projectPath, notes);
     project.reportTemplate = project.reportTemplate.value_or(TemplateSetting());
     project.unit = project.unit.value_or(TempUnitSetting());
     const QJsonDocument json(ProjectToJson(project, StoredVersion(request.projectPath)));
     if (output.write(json.toJson(QJsonDocument::Indented)) < 0) {
-        return {FileProblem, QStringLiteral("cannot write to standard output")};
+        return {FileProblem, QStringLiteral("cannot write to standard output"), notes};
     }
-    return {Done, {}};
+    return {Done, {}, notes};
 }
 
 QString ReportUsageText()
@@ -249,7 +344,9 @@ QString ReportUsageText()
         "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
         "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
         "                                                  the tracking table, one CSV row per inspection,\n"
-        "                                                  in the project's unit unless one is given\n");
+        "                                                  in the project's unit unless one is given\n"
+        "  thermreport --pack PROJECT.QVR DIR              the project and every file it uses copied into\n"
+        "                                                  DIR, which must be new or empty\n");
 }
 
 int RunReportCommandLine(const QStringList& arguments)
@@ -265,11 +362,19 @@ int RunReportCommandLine(const QStringList& arguments)
     if (IsTerminal(stderr) && terminal.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         progress.emplace(terminal);
     }
-    const ReportCommandOutcome outcome = RunReportCommand(arguments, output, progress ? &*progress : nullptr);
+    PackProgress packProgress;
+    if (progress) {
+        packProgress = [&progress](int file, int total) { return progress->StartingFile(file, total); };
+    }
+    const ReportCommandOutcome outcome =
+        RunReportCommand(arguments, output, progress ? &*progress : nullptr, packProgress);
     if (progress) {
         progress->Finish();
     }
     output.flush();
+    for (const QString& note : outcome.notes) {
+        errors << "thermreport: " << note << '\n';
+    }
     if (!outcome.error.isEmpty()) {
         errors << "thermreport: " << outcome.error << '\n';
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/ProjectPack.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,8 @@ class ReportProgress;
 //   --pdf OUT.pdf PROJECT.QVR [--unit c|f|k] [--template maintenance|buildings] [--common-scale]
 //   --export-json PROJECT.QVR
 //   --export-csv PROJECT.QVR [--unit c|f|k]
+//   --pack PROJECT.QVR DIR
+// --pdf, --export-json and --pack look for the files of a moved project (MovedFileSearch.h).
 
 // True when the first argument names one of the report modes.
 bool IsReportCommand(const QStringList& arguments);
@@ -18,13 +22,16 @@ struct ReportCommandOutcome
 {
     int exitStatus = 0;
     QString error; // one line naming the file and the reason; empty when done
+    QStringList notes {}; // one line for each file found in a new place
 };
 
-// Runs a report mode; what it prints goes to `output`, the pages being drawn to `progress` when
-// given. Unit, template and the common colour scale default to the user's settings. On any
-// failure no output file is left behind.
-ReportCommandOutcome
-RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress = nullptr);
+// Runs a report mode; what it prints goes to `output`, the pages being drawn to `progress` and the
+// files being packed to `packProgress` when given. Unit, template and the common colour scale default to the user's
+// settings. On any failure no output file is left behind.
+ReportCommandOutcome RunReportCommand(const QStringList& arguments,
+                                      QIODevice& output,
+                                      ReportProgress* progress = nullptr,
+                                      const PackProgress& packProgress = {});
 
 QString ReportUsageText();
 
