@@ -1,4 +1,5 @@
 #include "report/ProjectFileIO.h"
+#include "report/ProjectFiles.h"
 
 #include "FailingDevice.h"
 #include "SampleProjects.h"
@@ -72,10 +73,14 @@ TEST(ProjectFileIO, SavedFileLoadsBackAndReplacesThePreviousOne)
     WriteAll(path, QByteArray(100000, 'x'));
     const ReportProject project = FullProject(4);
     ASSERT_TRUE(SaveProjectFile(path, project).ok);
-    EXPECT_EQ(ReadAll(path), SerializeProject(project));
+    // The save states where each file lies from the project file's folder.
+    ReportProject expected = project;
+    expected.relativePaths = RelativeFileEntries(project, folder.path());
+    ASSERT_EQ(expected.relativePaths.size(), ProjectFileEntries(project).size());
+    EXPECT_EQ(ReadAll(path), SerializeProject(expected));
     const ProjectReadResult loaded = LoadProjectFile(path);
     ASSERT_TRUE(loaded.Ok());
-    EXPECT_EQ(loaded.project, project);
+    EXPECT_EQ(loaded.project, expected);
 }
 
 TEST(ProjectFileIO, SaveIntoAMissingFolderFailsAndCreatesNothing)

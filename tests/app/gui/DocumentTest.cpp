@@ -77,6 +77,7 @@ protected:
     ReportProject ProjectOnDisk(int inspections)
     {
         ReportProject project = FullProject(inspections);
+        project.title.logoPath = PhotoOnDisk("logo.jpg");
         for (int i = 0; i < inspections; ++i) {
             InspectionSelection* selection = project.SelectionAt(i);
             selection->snapshotPath = SnapshotOnDisk(QString("snap%1.qvx").arg(i));
