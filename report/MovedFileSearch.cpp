@@ -85,3 +85,12 @@ MovedFileSearch FindMovedFiles(ReportProject& project, const QString& projectFil
     project.relativePaths.clear();
     return search;
 }
+
+QSet<QString> MovedFileSearch::FoundPaths() const
+{
+    QSet<QString> paths;
+    for (const FoundFile& file : found) {
+        paths.insert(file.foundPath);
+    }
+    return paths;
+}

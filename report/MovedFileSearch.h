@@ -3,6 +3,7 @@
 #include "ProjectFileEntry.h"
 #include "ReportProject.h"
 
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -24,6 +25,9 @@ struct MovedFileSearch
 {
     std::vector<FoundFile> found; // in the order of ProjectFileEntries()
     std::vector<ProjectFileEntry> missing; // named, but neither there nor found
+
+    // The found files: each was read by the checks of a project load as it was taken.
+    QSet<QString> FoundPaths() const;
 };
 
 // Searches for every file of `project` whose stored path names no file, from where the project
@@ -31,6 +35,6 @@ struct MovedFileSearch
 // file stated are used up: the project no longer carries them.
 MovedFileSearch FindMovedFiles(ReportProject& project, const QString& projectFilePath);
 
-// The places tried for `entry`, in order, when its stored path names no file; `relativePath` is
-// the one the last save stated, empty when none.
+// The places tried, in order, for a file whose stored path names no file; `relativePath` is the
+// one the last save stated, empty when none.
 QStringList MovedFileCandidates(const QString& storedPath, const QString& relativePath, const QString& projectFolder);

@@ -71,17 +71,23 @@ std::optional<Kind> ImageProblem(const QString& path)
 
 } // namespace
 
-std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project)
+std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project, const QSet<QString>& alreadyChecked)
 {
     const auto& selections = project.Selections();
     for (int index = 0; index < project.InspectionCount(); ++index) {
         const QString& path = selections[size_t(index)].snapshotPath;
+        if (alreadyChecked.contains(path)) {
+            continue;
+        }
         if (const auto kind = SnapshotProblem(path)) {
             return ProjectFileProblem {*kind, index, path};
         }
     }
     for (int index = 0; index < project.InspectionCount(); ++index) {
         const QString& path = selections[size_t(index)].imagePath;
+        if (alreadyChecked.contains(path)) {
+            continue;
+        }
         if (const auto kind = ImageProblem(path)) {
             return ProjectFileProblem {*kind, index, path};
         }

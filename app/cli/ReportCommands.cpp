@@ -223,11 +223,18 @@ QString PackProblem(const PackResult& packed)
     return QStringLiteral("the pack was cancelled");
 }
 
-ReportCommandOutcome
-Pack(const ReportRequest& request, const ReportProject& project, QIODevice& output, const PackProgress& progress)
+ReportCommandOutcome Pack(const ReportRequest& request,
+                          const ReportProject& project,
+                          const MovedFileSearch& search,
+                          QIODevice& output,
+                          const PackProgress& progress)
 {
     // Only a project that would open can be packed: every file must be there and usable.
-    if (const auto problem = CheckProjectFiles(project)) {
+    if (!search.missing.empty()) {
+        return Failed(search.missing.front().path,
+                      QStringLiteral("cannot find %1").arg(FileDescription(search.missing.front())));
+    }
+    if (const auto problem = CheckProjectFiles(project, search.FoundPaths())) {
         return Failed(problem->path, ProblemText(*problem));
     }
     const PackResult packed =
@@ -249,15 +256,18 @@ struct CommandLineNotifications : ReportNotifications
     QString detail;
 };
 
-ReportCommandOutcome
-WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output, ReportProgress* progress)
+ReportCommandOutcome WritePdf(const ReportRequest& request,
+                              ReportProject project,
+                              const MovedFileSearch& search,
+                              QIODevice& output,
+                              ReportProgress* progress)
 {
     if (project.InspectionCount() == 0) {
         return Failed(request.projectPath, LoadAppString(StringId::NoReportsSelected));
     }
     // The checks of a project load: a report printed without a display cannot show the
     // notices the program would put on a page.
-    if (const auto problem = CheckProjectFiles(project)) {
+    if (const auto problem = CheckProjectFiles(project, search.FoundPaths())) {
         return Failed(problem->path, ProblemText(*problem));
     }
     FillUnsetCursorChoices(project);
@@ -303,13 +313,10 @@ ReportCommandOutcome RunReportCommand(const QStringList& arguments,
     ReportCommandOutcome outcome;
     if (request.pack) {
         const MovedFileSearch search = FindFilesOf(read.project, request.projectPath, notes);
-        outcome = search.missing.empty()
-            ? Pack(request, read.project, output, packProgress)
-            : Failed(search.missing.front().path,
-                     QStringLiteral("cannot find %1").arg(FileDescription(search.missing.front())));
+        outcome = Pack(request, read.project, search, output, packProgress);
     } else if (request.pdf) {
-        FindFilesOf(read.project, request.projectPath, notes);
-        outcome = WritePdf(request, std::move(read.project), output, progress);
+        const MovedFileSearch search = FindFilesOf(read.project, request.projectPath, notes);
+        outcome = WritePdf(request, std::move(read.project), search, output, progress);
     }
     if (request.pack || request.pdf) {
         outcome.notes = notes;

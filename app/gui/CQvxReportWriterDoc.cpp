@@ -168,7 +168,7 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
     std::optional<ProjectFileProblem> problem;
     {
         WaitCursor waiting;
-        problem = CheckProjectFiles(loaded.project);
+        problem = CheckProjectFiles(loaded.project, search.FoundPaths());
     }
     if (problem) {
         MessageBox(ProjectFileProblemMessage(*problem), IconError, ButtonsOk);
