@@ -43,8 +43,8 @@ QString RelativePathOf(const ReportProject& project, const ProjectFileEntry& ent
     return stated == project.relativePaths.end() ? QString() : stated->path;
 }
 
-} // namespace
-
+// The places tried, in order, for a file whose stored path names no file; `relativePath` is the
+// one the last save stated, empty when none.
 QStringList MovedFileCandidates(const QString& storedPath, const QString& relativePath, const QString& projectFolder)
 {
     QStringList candidates;
@@ -60,6 +60,8 @@ QStringList MovedFileCandidates(const QString& storedPath, const QString& relati
     candidates.removeDuplicates();
     return candidates;
 }
+
+} // namespace
 
 MovedFileSearch FindMovedFiles(ReportProject& project, const QString& projectFilePath)
 {

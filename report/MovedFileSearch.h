@@ -34,7 +34,3 @@ struct MovedFileSearch
 // file `projectFilePath` is now, and puts the found paths into the project. The relative paths the
 // file stated are used up: the project no longer carries them.
 MovedFileSearch FindMovedFiles(ReportProject& project, const QString& projectFilePath);
-
-// The places tried, in order, for a file whose stored path names no file; `relativePath` is the
-// one the last save stated, empty when none.
-QStringList MovedFileCandidates(const QString& storedPath, const QString& relativePath, const QString& projectFolder);

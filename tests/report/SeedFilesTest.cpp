@@ -30,8 +30,13 @@ TEST(SeedFiles, EveryOneLoads)
 
 TEST(SeedFiles, CurrentVersionFilesAreWrittenBackByteForByte)
 {
-    for (const char* name :
-         {"new.QVR", "full.QVR", "block.QVR", "criteria.QVR", "criteria-ambient.QVR", "criteria-none.QVR"}) {
+    for (const char* name : {"new.QVR",
+                             "full.QVR",
+                             "block.QVR",
+                             "criteria.QVR",
+                             "criteria-ambient.QVR",
+                             "criteria-none.QVR",
+                             "relative-paths.QVR"}) {
         const QByteArray bytes = Seed(name);
         EXPECT_EQ(SerializeProject(SerializeProject(bytes).project), bytes) << name;
     }
