@@ -22,6 +22,7 @@ public:
     std::optional<quint32> ReadUInt32() { return in.Read<quint32>(); }
     // Nothing when the bytes end early or are not valid UTF-8.
     std::optional<QString> ReadText();
+    qint64 Remaining() const { return in.Remaining(); }
     // A known entry must use its whole payload.
     bool AtEnd() const { return in.AtEnd(); }
 

@@ -71,20 +71,34 @@ std::optional<Kind> ImageProblem(const QString& path)
 
 } // namespace
 
-std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project)
+std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project, const QSet<QString>& alreadyChecked)
 {
     const auto& selections = project.Selections();
     for (int index = 0; index < project.InspectionCount(); ++index) {
         const QString& path = selections[size_t(index)].snapshotPath;
+        if (alreadyChecked.contains(path)) {
+            continue;
+        }
         if (const auto kind = SnapshotProblem(path)) {
             return ProjectFileProblem {*kind, index, path};
         }
     }
     for (int index = 0; index < project.InspectionCount(); ++index) {
         const QString& path = selections[size_t(index)].imagePath;
+        if (alreadyChecked.contains(path)) {
+            continue;
+        }
         if (const auto kind = ImageProblem(path)) {
             return ProjectFileProblem {*kind, index, path};
         }
     }
     return std::nullopt;
+}
+
+bool ReadsAsProjectFile(ProjectFileKind kind, const QString& path)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    return kind == ProjectFileKind::Snapshot ? !SnapshotProblem(path) : !ImageProblem(path);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ProjectFileEntry.h"
 #include "ReportProject.h"
 
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -30,4 +32,10 @@ struct ProjectFileProblem
 
 // The first problem in the order loading meets them: every snapshot in report order, then
 // every visual image (an empty image path is no problem). Nothing when all files are usable.
-std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project);
+// Files in `alreadyChecked` were read by the same checks moments ago and are not read again.
+std::optional<ProjectFileProblem> CheckProjectFiles(const ReportProject& project,
+                                                    const QSet<QString>& alreadyChecked = {});
+
+// Whether the file at `path` reads as a file of `kind` by the checks above: a snapshot that gives
+// a picture, a photo or logo that decodes (a ".bmp" one as a bitmap file).
+bool ReadsAsProjectFile(ProjectFileKind kind, const QString& path);

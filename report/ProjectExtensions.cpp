@@ -4,6 +4,7 @@
 #include "MeasurementEntry.h"
 #include "SeverityEntry.h"
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -57,6 +58,51 @@ bool WriteUnitEntry(EntryWriter& out, const ReportProject& project)
     return WriteChoice(out, project.unit);
 }
 
+// The inspection index is an int32: −1 for the logo, a valid inspection for the others. Each file
+// has at most one entry and no entry has an empty path.
+bool ReadRelativePathsEntry(EntryReader& in, ReportProject& project)
+{
+    constexpr quint32 SmallestEntry = 4 + 4 + 4;
+    const auto count = in.ReadUInt32();
+    if (!count || *count > in.Remaining() / SmallestEntry) {
+        return false;
+    }
+    std::vector<ProjectFileEntry> entries;
+    for (quint32 index = 0; index < *count; ++index) {
+        const auto kind = in.ReadUInt32();
+        const auto inspection = in.ReadUInt32();
+        auto path = in.ReadText();
+        if (!kind || *kind > quint32(ProjectFileKind::Photo) || !inspection || !path || path->isEmpty()) {
+            return false;
+        }
+        const ProjectFileEntry entry {ProjectFileKind(*kind), qint32(*inspection), std::move(*path)};
+        const bool placed = entry.kind == ProjectFileKind::Logo ? entry.inspection == -1
+                                                                : project.SelectionAt(entry.inspection) != nullptr;
+        const bool repeated = std::any_of(
+            entries.begin(), entries.end(), [&entry](const ProjectFileEntry& seen) { return seen.SameFileAs(entry); });
+        if (!placed || repeated) {
+            return false;
+        }
+        entries.push_back(entry);
+    }
+    project.relativePaths = std::move(entries);
+    return true;
+}
+
+bool WriteRelativePathsEntry(EntryWriter& out, const ReportProject& project)
+{
+    if (project.relativePaths.empty()) {
+        return false;
+    }
+    out.WriteUInt32(quint32(project.relativePaths.size()));
+    for (const ProjectFileEntry& entry : project.relativePaths) {
+        out.WriteUInt32(quint32(entry.kind));
+        out.WriteUInt32(quint32(qint32(entry.inspection)));
+        out.WriteText(entry.path);
+    }
+    return true;
+}
+
 bool ReadCriteriaEntry(EntryReader& in, ReportProject& project)
 {
     project.severityCriteria = ReadSeverityCriteria(in);
@@ -82,6 +128,7 @@ struct ExtensionTag
 constexpr ExtensionTag Tags[] = {
     {1, ReadTemplateEntry, WriteTemplateEntry},
     {2, ReadUnitEntry, WriteUnitEntry},
+    {3, ReadRelativePathsEntry, WriteRelativePathsEntry},
     {4, ReadMeasurementEntry, WriteMeasurementEntry},
     {5, ReadCriteriaEntry, WriteCriteriaEntry},
 };

@@ -1,6 +1,9 @@
 #include "ProjectFileIO.h"
 
+#include "ProjectFiles.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 ProjectReadResult LoadProjectFile(const QString& path)
@@ -18,7 +21,9 @@ ProjectReadResult LoadProjectFile(const QString& path)
 
 FileWriteResult SaveProjectFile(const QString& path, const ReportProject& project)
 {
-    return SaveWholeFile(path, [&project](QIODevice& file) { return SerializeProject(project, file); });
+    ReportProject saved = project;
+    saved.relativePaths = RelativeFileEntries(project, QFileInfo(path).absolutePath());
+    return SaveWholeFile(path, [&saved](QIODevice& file) { return SerializeProject(saved, file); });
 }
 
 FileWriteResult SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write)

@@ -23,6 +23,8 @@ enum class FileWriteError {
 // Done, or the error with the system's description of what failed.
 using FileWriteResult = Result<Done, FileWriteError>;
 
+// Saves `project` with each file's path relative to the folder of `path` beside the stored ones,
+// so that the project opens again once moved together with its files.
 FileWriteResult SaveProjectFile(const QString& path, const ReportProject& project);
 
 // Any file written the same way: `write` puts the bytes on the device (false when one did not go),

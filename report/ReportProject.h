@@ -2,6 +2,7 @@
 
 #include "DetailsList.h"
 #include "InspectionSelection.h"
+#include "ProjectFileEntry.h"
 #include "ReportTemplate.h"
 #include "ReportTitle.h"
 #include "SeverityCriteria.h"
@@ -27,6 +28,9 @@ public:
     std::optional<TemperatureUnit> unit;
     // The table the findings are graded by; a project that states none grades nothing.
     std::optional<SeverityCriteria> severityCriteria;
+    // Where the project file last saved said its files lay, relative to its own folder; the
+    // search for moved files tries these first. A save writes them afresh from the paths.
+    std::vector<ProjectFileEntry> relativePaths;
 
     // The criteria the findings are graded by: None when the project states none.
     SeverityCriteria Criteria() const { return severityCriteria.value_or(SeverityCriteria {}); }

@@ -122,6 +122,8 @@ QString UsageText()
         "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
         "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
         "                                                  the tracking table, one CSV row per inspection\n"
+        "  thermreport --pack PROJECT.QVR DIR              the project and every file it uses copied into\n"
+        "                                                  DIR, which must be new or empty\n"
         "  thermreport --help                              this text\n"
         "Exit status: 0 done, 2 the file could not be read or written, 64 wrong usage.\n");
 }

@@ -10,8 +10,10 @@
 #include "output/CursorChoices.h"
 #include "output/PrintReport.h"
 #include "output/TrackingTable.h"
+#include "report/MovedFileSearch.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFileIO.h"
+#include "report/ProjectPack.h"
 #include "snapshot/ByteView.h"
 
 #include <QFile>
@@ -30,7 +32,8 @@ struct ReportRequest
 {
     bool pdf = false;
     bool csv = false;
-    QString outputPath;
+    bool pack = false;
+    QString outputPath; // the PDF file, or the folder to pack into
     QString projectPath;
     std::optional<TemperatureUnit> unit;
     std::optional<ReportTemplate> reportTemplate;
@@ -61,6 +64,7 @@ RequestParse ParseReportRequest(const QStringList& arguments)
     ReportRequest request;
     request.pdf = arguments.first() == QLatin1String("--pdf");
     request.csv = arguments.first() == QLatin1String("--export-csv");
+    request.pack = arguments.first() == QLatin1String("--pack");
     const CommandArguments split = SplitCommandArguments(arguments, {QStringLiteral("--common-scale")});
     if (!split.error.isEmpty()) {
         return Failure(split.error);
@@ -86,6 +90,14 @@ RequestParse ParseReportRequest(const QStringList& arguments)
     }
     if (request.pdf && files.size() != 2) {
         return Failure(QStringLiteral("--pdf needs an output file and a project file"));
+    }
+    if (request.pack) {
+        if (files.size() != 2) {
+            return Failure(QStringLiteral("--pack needs a project file and a folder"));
+        }
+        request.projectPath = files[0];
+        request.outputPath = files[1];
+        return {request, {}};
     }
     if (!request.pdf && files.size() != 1) {
         return Failure(QStringLiteral("%1 needs one project file").arg(arguments.first()));
@@ -148,6 +160,79 @@ QString ProblemText(const ProjectFileProblem& problem)
     return QStringLiteral("the visual image cannot be decoded (inspection %1)").arg(inspection);
 }
 
+QString KindName(ProjectFileKind kind)
+{
+    switch (kind) {
+    case ProjectFileKind::Logo:
+        return QStringLiteral("the logo");
+    case ProjectFileKind::Snapshot:
+        return QStringLiteral("the snapshot");
+    case ProjectFileKind::Photo:
+        break;
+    }
+    return QStringLiteral("the visual image");
+}
+
+QString FileDescription(const ProjectFileEntry& entry)
+{
+    const QString kind = KindName(entry.kind);
+    return entry.kind == ProjectFileKind::Logo ? kind
+                                               : kind + QStringLiteral(" of inspection %1").arg(entry.inspection + 1);
+}
+
+// Where the files of a moved project are now; one note for each file found in a new place.
+MovedFileSearch FindFilesOf(ReportProject& project, const QString& projectPath, QStringList& notes)
+{
+    MovedFileSearch search = FindMovedFiles(project, projectPath);
+    for (const FoundFile& file : search.found) {
+        notes.append(QStringLiteral("note: %1 found at %2 (%3)")
+                         .arg(file.entry.path, file.foundPath, FileDescription(file.entry)));
+    }
+    return search;
+}
+
+QString PackProblem(const PackResult& packed)
+{
+    switch (packed.error) {
+    case PackError::FolderNotEmpty:
+        return QStringLiteral("the folder exists and is not empty");
+    case PackError::CannotCreateFolder:
+        return QStringLiteral("cannot create the folder");
+    case PackError::CannotRead:
+        return QStringLiteral("cannot read the file: ") + packed.reason;
+    case PackError::CannotWrite:
+        return QStringLiteral("cannot write the file: ") + packed.reason;
+    case PackError::Cancelled:
+    case PackError::None:
+        break;
+    }
+    return QStringLiteral("the pack was cancelled");
+}
+
+CommandResult Pack(const ReportRequest& request,
+                   const ReportProject& project,
+                   const MovedFileSearch& search,
+                   QIODevice& output,
+                   const PackProgress& progress)
+{
+    // Only a project that would open can be packed: every file must be there and usable.
+    if (!search.missing.empty()) {
+        return FileProblem(search.missing.front().path,
+                           QStringLiteral("cannot find %1").arg(FileDescription(search.missing.front())));
+    }
+    if (const auto problem = CheckProjectFiles(project, search.FoundPaths())) {
+        return FileProblem(problem->path, ProblemText(*problem));
+    }
+    const PackResult packed =
+        PackProject(project, QFileInfo(request.projectPath).fileName(), request.outputPath, progress);
+    if (!packed.Ok()) {
+        return FileProblem(packed.path, PackProblem(packed));
+    }
+    output.write(packed.path.toUtf8() + '\n');
+    output.write(QStringLiteral("%1 files, %2 bytes\n").arg(packed.fileCount).arg(packed.totalBytes).toUtf8());
+    return Done {};
+}
+
 struct CommandLineNotifications : ReportNotifications
 {
     void FileSaved(const QString& path) override { saved = path; }
@@ -157,14 +242,18 @@ struct CommandLineNotifications : ReportNotifications
     QString detail;
 };
 
-CommandResult WritePdf(const ReportRequest& request, ReportProject project, QIODevice& output, ReportProgress* progress)
+CommandResult WritePdf(const ReportRequest& request,
+                       ReportProject project,
+                       const MovedFileSearch& search,
+                       QIODevice& output,
+                       ReportProgress* progress)
 {
     if (project.InspectionCount() == 0) {
         return FileProblem(request.projectPath, LoadAppString(StringId::NoReportsSelected));
     }
     // The checks of a project load: a report printed without a display cannot show the
     // notices the program would put on a page.
-    if (const auto problem = CheckProjectFiles(project)) {
+    if (const auto problem = CheckProjectFiles(project, search.FoundPaths())) {
         return FileProblem(problem->path, ProblemText(*problem));
     }
     FillUnsetCursorChoices(project);
@@ -189,10 +278,14 @@ bool IsReportCommand(const QStringList& arguments)
 {
     return !arguments.isEmpty() &&
         (arguments.first() == QLatin1String("--pdf") || arguments.first() == QLatin1String("--export-json") ||
-         arguments.first() == QLatin1String("--export-csv"));
+         arguments.first() == QLatin1String("--export-csv") || arguments.first() == QLatin1String("--pack"));
 }
 
-CommandResult RunReportCommand(const QStringList& arguments, QIODevice& output, ReportProgress* progress)
+CommandResult RunReportCommand(const QStringList& arguments,
+                               QIODevice& output,
+                               ReportProgress* progress,
+                               const PackProgress& packProgress,
+                               QStringList* notes)
 {
     const RequestParse parse = ParseReportRequest(arguments);
     if (!parse.Ok()) {
@@ -203,10 +296,17 @@ CommandResult RunReportCommand(const QStringList& arguments, QIODevice& output, 
     if (!read.Ok()) {
         return FileProblem(request.projectPath, ReadProblem(*read.Error()));
     }
-    if (request.pdf) {
-        return WritePdf(request, std::move(read).Value(), output, progress);
-    }
     ReportProject& project = read.Value();
+    QStringList unasked;
+    QStringList& found = notes ? *notes : unasked;
+    if (request.pack) {
+        const MovedFileSearch search = FindFilesOf(project, request.projectPath, found);
+        return Pack(request, project, search, output, packProgress);
+    }
+    if (request.pdf) {
+        const MovedFileSearch search = FindFilesOf(project, request.projectPath, found);
+        return WritePdf(request, std::move(project), search, output, progress);
+    }
     if (request.csv) {
         // The tracking table is in the unit the report would be: the project's, unless one is given.
         const TemperatureUnit unit = request.unit.value_or(project.unit.value_or(TempUnitSetting()));
@@ -216,6 +316,7 @@ CommandResult RunReportCommand(const QStringList& arguments, QIODevice& output, 
         return Done {};
     }
     // What the report would be printed in: an old file that states neither takes the settings.
+    FindFilesOf(project, request.projectPath, found);
     project.reportTemplate = project.reportTemplate.value_or(TemplateSetting());
     project.unit = project.unit.value_or(TempUnitSetting());
     const QJsonDocument json(ProjectToJson(project, StoredVersion(request.projectPath)));
@@ -234,7 +335,9 @@ QString ReportUsageText()
         "  thermreport --export-json PROJECT.QVR           the whole project as one JSON document\n"
         "  thermreport --export-csv PROJECT.QVR [--unit c|f|k]\n"
         "                                                  the tracking table, one CSV row per inspection,\n"
-        "                                                  in the project's unit unless one is given\n");
+        "                                                  in the project's unit unless one is given\n"
+        "  thermreport --pack PROJECT.QVR DIR              the project and every file it uses copied into\n"
+        "                                                  DIR, which must be new or empty\n");
 }
 
 int RunReportCommandLine(const QStringList& arguments)
@@ -250,11 +353,20 @@ int RunReportCommandLine(const QStringList& arguments)
     if (IsTerminal(stderr) && terminal.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         progress.emplace(terminal);
     }
-    const CommandResult outcome = RunReportCommand(arguments, output, progress ? &*progress : nullptr);
+    PackProgress packProgress;
+    if (progress) {
+        packProgress = [&progress](int file, int total) { return progress->StartingFile(file, total); };
+    }
+    QStringList notes;
+    const CommandResult outcome =
+        RunReportCommand(arguments, output, progress ? &*progress : nullptr, packProgress, &notes);
     if (progress) {
         progress->Finish();
     }
     output.flush();
+    for (const QString& note : notes) {
+        errors << "thermreport: " << note << '\n';
+    }
     if (!outcome.Ok()) {
         errors << "thermreport: " << outcome.Message() << '\n';
     }

@@ -27,6 +27,12 @@ bool TerminalProgress::StartingPage(int page, int total)
     return true;
 }
 
+bool TerminalProgress::StartingFile(int file, int total)
+{
+    Show(FillPlaceholders(LoadAppString(StringId::PackFileOf), {QString::number(file), QString::number(total)}));
+    return true;
+}
+
 void TerminalProgress::Finish()
 {
     if (shownLength > 0) {

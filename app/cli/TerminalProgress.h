@@ -8,7 +8,7 @@
 
 class QIODevice;
 
-// A report run's progress as one line on a terminal, rewritten for every page ("Page 37 of 102")
+// A report run's or a pack's progress as one line on a terminal, rewritten for every page ("Page 37 of 102")
 // and erased when the run is over, so that what the command prints afterwards stands alone.
 class TerminalProgress : public ReportProgress
 {
@@ -19,6 +19,8 @@ public:
     TerminalProgress& operator=(const TerminalProgress&) = delete;
 
     bool StartingPage(int page, int total) override;
+    // A pack's progress: "File 3 of 40".
+    bool StartingFile(int file, int total);
     // Erases the line; the destructor does it too.
     void Finish();
 

@@ -7,6 +7,9 @@
 #include "app/settings/Settings.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "cMissingFilesDlg.h"
+#include "report/MissingFileList.h"
+#include "report/MovedFileSearch.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFileIO.h"
 #include "report/SeverityEntry.h"
@@ -135,12 +138,12 @@ bool CQvxReportWriterDoc::SaveAs()
 
 bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
 {
-    std::optional<ProjectFileProblem> problem;
+    MovedFileSearch search;
     ProjectReadResult loaded = [&] {
         WaitCursor waiting;
         ProjectReadResult read = LoadProjectFile(filePath);
         if (read.Ok()) {
-            problem = CheckProjectFiles(read.Value());
+            search = FindMovedFiles(read.Value(), filePath);
         }
         return read;
     }();
@@ -150,6 +153,22 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
     if (!loaded.Ok()) {
         MessageBox(ProjectReadMessage(*loaded.Error()), IconError, ButtonsOk);
         return false;
+    }
+    // Files found in new places, located by the user or removed with their inspection: the project
+    // on disk no longer says where its files are, so it counts as modified.
+    bool relocated = !search.found.empty();
+    if (!search.missing.empty()) {
+        MissingFileList missing(std::move(loaded.Value()), search.missing);
+        if (!ResolveMissingFiles(missing, dialogParent)) {
+            return false;
+        }
+        loaded.Value() = missing.Project();
+        relocated = true;
+    }
+    std::optional<ProjectFileProblem> problem;
+    {
+        WaitCursor waiting;
+        problem = CheckProjectFiles(loaded.Value(), search.FoundPaths());
     }
     if (problem) {
         MessageBox(ProjectFileProblemMessage(*problem), IconError, ButtonsOk);
@@ -166,7 +185,14 @@ bool CQvxReportWriterDoc::OpenProjectPath(const QString& filePath)
     SetModified(false);
     // A page that cannot show the project (a file went away since the check) has put a new,
     // untitled one in its place.
-    return path == openedPath;
+    if (path != openedPath) {
+        return false;
+    }
+    SetModified(relocated);
+    if (!search.found.empty()) {
+        MessageBox(FoundFilesMessage(search.found), IconInformation, ButtonsOk);
+    }
+    return true;
 }
 
 bool CQvxReportWriterDoc::SaveTo(const QString& filePath)

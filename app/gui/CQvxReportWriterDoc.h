@@ -56,7 +56,10 @@ public:
     bool Save();
     bool SaveAs();
 
-    // Reads the project file at `filePath` and makes it the open project. A file that cannot
+    // Reads the project file at `filePath` and makes it the open project. Files no longer where
+    // the project says are looked for from where it is now (the user is told which were found,
+    // and the project counts as modified); files still missing go to the Missing Files dialog,
+    // whose Cancel abandons the open. A file that cannot
     // be opened is ignored without a message; any other failure shows its message. On
     // failure the open project, its name and its path stay exactly as they were, except when
     // a page cannot show the loaded project: it has told why and left a new, untitled project.

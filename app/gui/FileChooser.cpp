@@ -21,8 +21,14 @@ std::optional<ChosenFile> ChooseFile(QWidget* parent, const FileRequest& request
     }
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(request.kind == FileRequest::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.kind == FileRequest::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(request.filter);
+    dialog.setFileMode(request.kind == FileRequest::Save         ? QFileDialog::AnyFile
+                           : request.kind == FileRequest::Folder ? QFileDialog::Directory
+                                                                 : QFileDialog::ExistingFile);
+    if (request.kind == FileRequest::Folder) {
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else {
+        dialog.setNameFilter(request.filter);
+    }
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

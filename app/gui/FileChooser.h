@@ -14,6 +14,7 @@ struct FileRequest
     enum Kind {
         Open,
         Save, // asks before overwriting an existing file
+        Folder, // an existing folder, or one the user creates in the dialog; no filter
     };
 
     Kind kind = Open;

@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
+#include "output/PrintfText.h"
 
 namespace {
 
@@ -59,6 +60,21 @@ QString ProjectFileProblemMessage(const ProjectFileProblem& problem)
         break;
     }
     return CouldNotFindMessage(problem.path);
+}
+
+QString FoundFilesMessage(const std::vector<FoundFile>& found)
+{
+    // A moved folder can hold hundreds of files; the box stays on the screen.
+    constexpr size_t Listed = 12;
+    QString text = FillPlaceholders(LoadAppString(StringId::FilesFoundElsewhere), {QString::number(found.size())});
+    for (size_t index = 0; index < found.size() && index < Listed; ++index) {
+        text += u'\n' + found[index].foundPath;
+    }
+    if (found.size() > Listed) {
+        text +=
+            u'\n' + FillPlaceholders(LoadAppString(StringId::MoreFilesFound), {QString::number(found.size() - Listed)});
+    }
+    return text;
 }
 
 QString ProjectSaveMessage(const QString& path, const QString& reason)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/MovedFileSearch.h"
 #include "report/ProjectCheck.h"
 #include "report/ProjectFile.h"
 
@@ -19,3 +20,6 @@ QString CouldNotFindText(const QString& path);
 
 // The message for a save that did not replace `path`.
 QString ProjectSaveMessage(const QString& path, const QString& reason);
+
+// How many files of the opened project were found in new places, and where (the first few).
+QString FoundFilesMessage(const std::vector<FoundFile>& found);

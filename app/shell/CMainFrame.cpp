@@ -2,6 +2,7 @@
 
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/ProgramIcon.h"
+#include "app/dialogs/ProjectPacking.h"
 #include "app/dialogs/TrackingTableExport.h"
 #include "app/dialogs/cLanguageDlg.h"
 #include "app/dialogs/cReportOptionsDlg.h"
@@ -81,6 +82,12 @@ void CMainFrame::ConnectCommands()
             details->StoreInspection();
         }
         ExportTrackingTable(*document, this);
+    });
+    on(CommandId::PackProject, [this] {
+        if (auto* details = qobject_cast<DetailsDlg*>(GetPage(2))) {
+            details->StoreInspection();
+        }
+        PackOpenProject(*document, this);
     });
     on(CommandId::AppExit, [this] { close(); });
     on(CommandId::Language, [this] {

@@ -16,6 +16,7 @@ constexpr QvxMenuItem EnglishMenu[] = {
     {1, CommandId::FileSaveAs, "Save &As..."},
     {1, 0, nullptr},
     {1, CommandId::ExportTrackingTable, "Export Trac&king Table..."},
+    {1, CommandId::PackProject, "&Pack Project..."},
     {1, 0, nullptr},
     {1, CommandId::AppExit, "E&xit"},
     {0, 0, "&Tools"},

@@ -22,6 +22,7 @@ constexpr unsigned int ReportOptions = 32810;
 constexpr unsigned int AppAbout = 57664;
 constexpr unsigned int ExportTrackingTable = 2170;
 constexpr unsigned int SeverityCriteria = 2171;
+constexpr unsigned int PackProject = 32820;
 } // namespace CommandId
 
 constexpr unsigned int MainMenuId = 450;

@@ -233,6 +233,35 @@ constexpr unsigned ReportCancelled = 2202;
 constexpr unsigned ReportSaved = 2203; // "%s" the report's path
 constexpr unsigned CannotOpenReport = 2204;
 
+// Projects that travel: moved files found again, the Missing Files dialog, packing.
+constexpr unsigned MissingFiles = 2400;
+constexpr unsigned SearchFolder = 2401;
+constexpr unsigned Locate = 2402;
+constexpr unsigned RemoveInspection = 2403;
+constexpr unsigned RemoveLogo = 2404;
+constexpr unsigned MissingFilesIntro = 2405;
+constexpr unsigned MissingFileColumn = 2406;
+constexpr unsigned BelongsToColumn = 2407;
+constexpr unsigned Logo = 2408;
+constexpr unsigned InspectionOfFile = 2409; // "%d" the inspection's number
+constexpr unsigned FilesFoundElsewhere = 2410; // "%d" how many
+constexpr unsigned MoreFilesFound = 2411; // "%d" how many
+constexpr unsigned ChooseSearchFolder = 2412;
+constexpr unsigned SameNameFiles = 2413; // "%s" the file name
+constexpr unsigned NotAValidSnapshot = 2414; // "%s" the path
+constexpr unsigned NotAValidPicture = 2415; // "%s" the path
+constexpr unsigned NothingFoundInFolder = 2416; // "%s" the folder
+constexpr unsigned PackProject = 2417;
+constexpr unsigned PackFolderNotEmpty = 2418; // "%s" the folder
+constexpr unsigned PackCannotCreateFolder = 2419; // "%s" the folder
+constexpr unsigned PackCannotRead = 2420; // "%s" the file
+constexpr unsigned PackCannotWrite = 2421; // "%s" the file
+constexpr unsigned PackDone = 2422; // "%s" the folder, "%d" the files, "%s" the size
+constexpr unsigned PackFileOf = 2423;
+constexpr unsigned PackCancelled = 2424; // "%s" the folder
+constexpr unsigned SnapshotFiles = 2425;
+constexpr unsigned ImageFiles = 2426;
+constexpr unsigned PackNothingLeft = 2427; // "%s" the folder
 // The measurements the thermographer adds, as the report prints them.
 constexpr unsigned BoxTable = 2500; // the table's title; "Box n" labels its rows
 constexpr unsigned BoxStatisticsHeading = 2501;

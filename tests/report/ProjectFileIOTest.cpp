@@ -1,4 +1,5 @@
 #include "report/ProjectFileIO.h"
+#include "report/ProjectFiles.h"
 
 #include "SampleProjects.h"
 #include "tests/support/FailingDevice.h"
@@ -72,10 +73,14 @@ TEST(ProjectFileIO, SavedFileLoadsBackAndReplacesThePreviousOne)
     WriteAll(path, QByteArray(100000, 'x'));
     const ReportProject project = FullProject(4);
     ASSERT_TRUE(SaveProjectFile(path, project).Ok());
-    EXPECT_EQ(ReadAll(path), SerializeProject(project));
+    // The save states where each file lies from the project file's folder.
+    ReportProject expected = project;
+    expected.relativePaths = RelativeFileEntries(project, folder.path());
+    ASSERT_EQ(expected.relativePaths.size(), ProjectFileEntries(project).size());
+    EXPECT_EQ(ReadAll(path), SerializeProject(expected));
     const ProjectReadResult loaded = LoadProjectFile(path);
     ASSERT_TRUE(loaded.Ok());
-    EXPECT_EQ(loaded.Value(), project);
+    EXPECT_EQ(loaded.Value(), expected);
 }
 
 TEST(ProjectFileIO, SaveIntoAMissingFolderFailsAndCreatesNothing)

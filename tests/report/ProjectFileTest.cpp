@@ -155,6 +155,7 @@ struct BlockCase
     std::optional<ReportTemplate> reportTemplate = std::nullopt;
     std::optional<TemperatureUnit> unit = std::nullopt;
     std::optional<SeverityCriteria> criteria = std::nullopt;
+    std::vector<ProjectFileEntry> relativePaths = {};
 };
 
 class ProjectFileBlock : public testing::TestWithParam<BlockCase>
@@ -172,9 +173,16 @@ TEST_P(ProjectFileBlock, ReadsWhatTheBlockStatesOrRefusesIt)
             EXPECT_EQ(read.Value().reportTemplate, c.reportTemplate);
             EXPECT_EQ(read.Value().unit, c.unit);
             EXPECT_EQ(read.Value().severityCriteria, c.criteria);
+            EXPECT_EQ(read.Value().relativePaths, c.relativePaths);
             EXPECT_EQ(read.Value().DetailsAt(0)->name, "name0");
         }
     }
+}
+
+// One relative path of the block's entry 3: kind, inspection, text.
+QByteArray Relative(qint32 kind, qint32 inspection, const char* path)
+{
+    return Int32(kind) + Int32(inspection) + Text(path);
 }
 
 const QByteArray Unknown = Entry(77, QByteArray("\x05\x00\x00\x00hello", 9));
@@ -251,6 +259,34 @@ INSTANTIATE_TEST_SUITE_P(
                    ProjectReadError::Malformed},
         BlockCase {"CriteriaPriorityOutOfRange",
                    Block(1, Entry(5, Int32(1) + Int32(1) + Class(Open, "a", "", 6))),
+                   ProjectReadError::Malformed},
+        BlockCase {"RelativePathsOfEveryKind",
+                   Block(1,
+                         Entry(3,
+                               Int32(3) + Relative(0, -1, "logo.jpg") + Relative(1, 0, "snaps/Fähre.qvx") +
+                                   Relative(2, 0, "../photos/a.jpg"))),
+                   std::nullopt,
+                   std::nullopt,
+                   std::nullopt,
+                   std::nullopt,
+                   {{ProjectFileKind::Logo, -1, "logo.jpg"},
+                    {ProjectFileKind::Snapshot, 0, "snaps/Fähre.qvx"},
+                    {ProjectFileKind::Photo, 0, "../photos/a.jpg"}}},
+        BlockCase {"RelativePathOfNoInspection",
+                   Block(1, Entry(3, Int32(1) + Relative(1, 1, "a.qvx"))),
+                   ProjectReadError::Malformed},
+        BlockCase {"RelativeLogoOfAnInspection",
+                   Block(1, Entry(3, Int32(1) + Relative(0, 0, "a.jpg"))),
+                   ProjectReadError::Malformed},
+        BlockCase {"RelativePathKindOutOfRange",
+                   Block(1, Entry(3, Int32(1) + Relative(3, 0, "a.qvx"))),
+                   ProjectReadError::Malformed},
+        BlockCase {"RelativePathEmpty", Block(1, Entry(3, Int32(1) + Relative(1, 0, ""))), ProjectReadError::Malformed},
+        BlockCase {"RelativePathRepeated",
+                   Block(1, Entry(3, Int32(2) + Relative(1, 0, "a.qvx") + Relative(1, 0, "b.qvx"))),
+                   ProjectReadError::Malformed},
+        BlockCase {"RelativePathsCountedThanThere",
+                   Block(1, Entry(3, Int32(2) + Relative(1, 0, "a.qvx"))),
                    ProjectReadError::Malformed},
         BlockCase {"CriteriaTextNotUtf8",
                    Block(1, Entry(5, Int32(1) + Int32(1) + Class(Open, "\xFF", "", 1))),

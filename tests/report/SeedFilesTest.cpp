@@ -36,7 +36,8 @@ TEST(SeedFiles, CurrentVersionFilesAreWrittenBackByteForByte)
                              "criteria.QVR",
                              "criteria-ambient.QVR",
                              "criteria-none.QVR",
-                             "measurement.QVR"}) {
+                             "measurement.QVR",
+                             "relative-paths.QVR"}) {
         const QByteArray bytes = Seed(name);
         EXPECT_EQ(SerializeProject(SerializeProject(bytes).Value()), bytes) << name;
     }

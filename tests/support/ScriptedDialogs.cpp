@@ -27,6 +27,14 @@ ScriptedDialogs::ScriptedDialogs()
         openedFiles.push_back(path);
         return viewerOpens;
     });
+    SetMissingFilesHandler([this](cMissingFilesDlg& dialog) {
+        if (!missingFiles) {
+            ADD_FAILURE() << "unexpected Missing Files dialog";
+            dialog.reject();
+            return;
+        }
+        missingFiles(dialog);
+    });
 }
 
 ScriptedDialogs::~ScriptedDialogs()
@@ -34,6 +42,7 @@ ScriptedDialogs::~ScriptedDialogs()
     SetMessageHandler({});
     SetFileChooserHandler({});
     SetDesktopViewerHandler({});
+    SetMissingFilesHandler({});
 }
 
 void ScriptedDialogs::ChooseNextFile(const std::optional<QString>& path, int filterIndex)

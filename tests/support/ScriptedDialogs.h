@@ -3,6 +3,7 @@
 #include "app/gui/DesktopViewer.h"
 #include "app/gui/FileChooser.h"
 #include "app/gui/MessageBox.h"
+#include "app/gui/cMissingFilesDlg.h"
 
 #include <deque>
 #include <optional>
@@ -11,7 +12,8 @@
 // Installs the test seams of the message box, the file chooser and the desktop viewer for the life
 // of the object: every message, file request and file to open is recorded, and answered from a
 // script. A message with no scripted answer gets OK; a file request with no scripted answer fails
-// the test and cancels; a file to open is taken as opened unless `viewerOpens` is false.
+// the test and cancels; a file to open is taken as opened unless `viewerOpens` is false. The
+// Missing Files dialog goes to `missingFiles`; without one it fails the test and is cancelled.
 class ScriptedDialogs
 {
 public:
@@ -29,6 +31,7 @@ public:
     std::vector<FileRequest> fileRequests;
     std::vector<QString> openedFiles;
     bool viewerOpens = true;
+    std::function<void(cMissingFilesDlg&)> missingFiles;
 
 private:
     std::deque<int> messageAnswers;

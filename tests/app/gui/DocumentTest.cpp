@@ -2,6 +2,7 @@
 #include "app/settings/Settings.h"
 #include "app/settings/SettingsStores.h"
 #include "report/ProjectFile.h"
+#include "report/ProjectFiles.h"
 #include "tests/report/SampleProjects.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SnapshotTestFiles.h"
@@ -77,6 +78,7 @@ protected:
     ReportProject ProjectOnDisk(int inspections)
     {
         ReportProject project = FullProject(inspections);
+        project.title.logoPath = PhotoOnDisk("logo.jpg");
         for (int i = 0; i < inspections; ++i) {
             InspectionSelection* selection = project.SelectionAt(i);
             selection->snapshotPath = SnapshotOnDisk(QString("snap%1.qvx").arg(i));
@@ -95,6 +97,14 @@ protected:
         ASSERT_TRUE(document.OpenProjectPath(Path("existing.QVR")));
         existing.SetCurrentPosition(1); // a load shows the first inspection
         ASSERT_EQ(document.Project(), existing);
+    }
+
+    // What a save into the test folder writes: the project with its paths relative to there.
+    QByteArray SavedBytes(const ReportProject& project) const
+    {
+        ReportProject saved = project;
+        saved.relativePaths = RelativeFileEntries(project, folder.path());
+        return SerializeProject(saved);
     }
 
     void ExpectUnchanged()
@@ -182,6 +192,7 @@ struct FailedLoadCase
     std::function<QByteArray(DocumentTest&)> file; // nothing is written when it returns null
     QString message; // "%1" is the test folder
     int language = 0;
+    bool asksForMissingFiles = false; // the user cancels the Missing Files dialog
 };
 
 class FailedLoad : public DocumentTest, public testing::WithParamInterface<FailedLoadCase>
@@ -202,8 +213,14 @@ TEST_P(FailedLoad, LeavesTheOpenProjectAsItWas)
     }
     QSignalSpy replaced(&document, &CQvxReportWriterDoc::ProjectReplaced);
     QSignalSpy renamed(&document, &CQvxReportWriterDoc::DocumentNameChanged);
+    int asked = 0;
+    dialogs.missingFiles = [&asked](cMissingFilesDlg& dialog) {
+        ++asked;
+        dialog.reject();
+    };
 
     EXPECT_FALSE(document.OpenProjectPath(Path("bad.QVR")));
+    EXPECT_EQ(asked, GetParam().asksForMissingFiles ? 1 : 0);
     ExpectUnchanged();
     EXPECT_EQ(replaced.count(), 0);
     EXPECT_EQ(renamed.count(), 0);
@@ -252,14 +269,17 @@ INSTANTIATE_TEST_SUITE_P(
                                         auto& test = static_cast<FailedLoad&>(t);
                                         return SerializeProject(WithSnapshot(test, test.Path("gone.qvx"), ""));
                                     },
-                                    "Could not find %1/gone.qvx\nAborting Load."},
+                                    "",
+                                    0,
+                                    true},
                     FailedLoadCase {"MissingSnapshotPathFirst",
                                     [](DocumentTest& t) {
                                         auto& test = static_cast<FailedLoad&>(t);
                                         return SerializeProject(WithSnapshot(test, test.Path("gone.qvx"), ""));
                                     },
-                                    "%1/gone.qvx Could not find\nAborting Load.",
-                                    6},
+                                    "",
+                                    6,
+                                    true},
                     FailedLoadCase {"UnreadableSnapshot",
                                     [](DocumentTest& t) {
                                         auto& test = static_cast<FailedLoad&>(t);
@@ -273,7 +293,9 @@ INSTANTIATE_TEST_SUITE_P(
                                         const QString snapshot = test.SnapshotOnDisk("here.qvx");
                                         return SerializeProject(WithSnapshot(test, snapshot, test.Path("gone.jpg")));
                                     },
-                                    "Could not find %1/gone.jpg\nAborting Load."},
+                                    "",
+                                    0,
+                                    true},
                     FailedLoadCase {"UndecodableImage",
                                     [](DocumentTest& t) {
                                         auto& test = static_cast<FailedLoad&>(t);
@@ -303,7 +325,7 @@ TEST_F(DocumentTest, SaveAsWritesTheProjectAndNamesTheDocument)
     document.Project() = ProjectOnDisk(2);
     dialogs.ChooseNextFile(Path("report.QVR"));
     ASSERT_TRUE(document.SaveAs());
-    EXPECT_EQ(ReadAll(Path("report.QVR")), SerializeProject(document.Project()));
+    EXPECT_EQ(ReadAll(Path("report.QVR")), SavedBytes(document.Project()));
     EXPECT_EQ(document.documentName(), "report.QVR");
     EXPECT_EQ(document.documentPath(), Path("report.QVR"));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -323,7 +345,7 @@ TEST_F(DocumentTest, SaveOfANamedProjectWritesItsFileWithoutAsking)
     document.Project().DetailsAt(0)->comment = "changed";
     ASSERT_TRUE(document.Save());
     EXPECT_TRUE(dialogs.fileRequests.empty());
-    EXPECT_EQ(ReadAll(Path("existing.QVR")), SerializeProject(document.Project()));
+    EXPECT_EQ(ReadAll(Path("existing.QVR")), SavedBytes(document.Project()));
     EXPECT_EQ(document.documentName(), "existing.QVR");
 }
 
@@ -393,8 +415,15 @@ TEST_F(DocumentTest, AnOldFileTakesTheSettingsAndKeepsItsBytesUntilChanged)
     EXPECT_EQ(document.Template(), ReportTemplate::Maintenance);
     EXPECT_EQ(document.Unit(), TemperatureUnit::Celsius);
 
+    // Saved unchanged, the file states no template or unit; only where its files lie.
     ASSERT_TRUE(document.Save());
-    EXPECT_EQ(ReadAll(Path("existing.QVR")), old);
+    const QByteArray resaved = ReadAll(Path("existing.QVR"));
+    EXPECT_TRUE(resaved.startsWith(old));
+    const ProjectReadResult merely = SerializeProject(resaved);
+    ASSERT_TRUE(merely.Ok());
+    EXPECT_EQ(merely.project.reportTemplate, std::nullopt);
+    EXPECT_EQ(merely.project.unit, std::nullopt);
+    EXPECT_EQ(merely.project.relativePaths.size(), ProjectFileEntries(document.Project()).size());
 
     // Once the user changed something, the file says what it was changed in.
     document.SetModified();

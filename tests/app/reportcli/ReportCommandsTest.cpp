@@ -2,6 +2,7 @@
 #include "app/cli/TerminalProgress.h"
 
 #include "app/settings/Settings.h"
+#include "report/ProjectFile.h"
 #include "report/ProjectFileIO.h"
 #include "snapshot/cQVX.h"
 #include "tools/samplegen/SnapshotWriter.h"
@@ -62,9 +63,10 @@ protected:
     CommandResult Run(const QStringList& arguments, ReportProgress* progress = nullptr)
     {
         printed.clear();
+        notes.clear();
         QBuffer output(&printed);
         output.open(QIODevice::WriteOnly);
-        return RunReportCommand(arguments, output, progress);
+        return RunReportCommand(arguments, output, progress, {}, &notes);
     }
 
     QTemporaryDir folder;
@@ -72,6 +74,7 @@ protected:
     QString projectPath;
     ReportProject project;
     QByteArray printed;
+    QStringList notes;
 };
 
 TEST_F(ReportCommands, WritesThePdfAndPrintsItsPath)
@@ -88,6 +91,35 @@ TEST_F(ReportCommands, WritesThePdfAndPrintsItsPath)
     EXPECT_TRUE(text.contains(QStringLiteral("Cursor 2 ")));
     EXPECT_TRUE(text.contains(QStringLiteral("°C")));
     EXPECT_TRUE(text.contains(QStringLiteral("Page 4 of 4")));
+}
+
+TEST_F(ReportCommands, APackedProjectMovedAnywherePrintsWithANotePerFileFound)
+{
+    const QString packed = folder.filePath(QStringLiteral("packed"));
+    CommandResult outcome = Run({QStringLiteral("--pack"), projectPath, packed});
+    ASSERT_EQ(ExitStatusOf(outcome), 0) << outcome.Message().toStdString();
+    const qint64 size = QFileInfo(packed + "/p.QVR").size() + QFileInfo(packed + "/snapshots/a.qvx").size();
+    EXPECT_EQ(printed, (packed + "/p.QVR\n2 files, " + QString::number(size) + " bytes\n").toUtf8());
+    EXPECT_TRUE(notes.isEmpty());
+
+    ASSERT_TRUE(QDir().mkpath(folder.filePath(QStringLiteral("far"))));
+    const QString moved = folder.filePath(QStringLiteral("far/moved"));
+    ASSERT_TRUE(QDir().rename(packed, moved));
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    outcome = Run({QStringLiteral("--pdf"), pdf, moved + "/p.QVR"});
+    ASSERT_EQ(ExitStatusOf(outcome), 0) << outcome.Message().toStdString();
+    EXPECT_EQ(notes,
+              QStringList(QStringLiteral("note: %1 found at %2 (the snapshot of inspection 1)")
+                              .arg(packed + "/snapshots/a.qvx", moved + "/snapshots/a.qvx")));
+    EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("Inspection 1 - Pump")));
+
+    // Written on Windows, without relative paths: found by the path's trailing parts.
+    project.SelectionAt(0)->snapshotPath = QStringLiteral("D:\\survey\\snapshots\\a.qvx");
+    Write(QStringLiteral("far/moved/p.QVR"), SerializeProject(project));
+    outcome = Run({QStringLiteral("--export-json"), moved + "/p.QVR"});
+    ASSERT_EQ(ExitStatusOf(outcome), 0);
+    EXPECT_EQ(notes.size(), 1);
+    EXPECT_TRUE(printed.contains((moved + "/snapshots/a.qvx").toUtf8()));
 }
 
 // Which template and unit a report is printed in: the options given, else what the project
@@ -340,6 +372,25 @@ INSTANTIATE_TEST_SUITE_P(
                          file.open(QIODevice::WriteOnly);
                          file.write("not a snapshot");
                          return QStringList {QStringLiteral("--pdf"), pdf, project};
+                     }},
+        FailureCase {"packMissingFile",
+                     2,
+                     "a.qvx: cannot find the snapshot of inspection 1",
+                     [](const QString&, const QString& project, const QTemporaryDir& folder) {
+                         QFile::remove(folder.filePath(QStringLiteral("a.qvx")));
+                         return QStringList {QStringLiteral("--pack"), project, folder.filePath(QStringLiteral("out"))};
+                     }},
+        FailureCase {"packIntoAFolderThatHoldsFiles",
+                     2,
+                     "the folder exists and is not empty",
+                     [](const QString&, const QString& project, const QTemporaryDir& folder) {
+                         return QStringList {QStringLiteral("--pack"), project, folder.path()};
+                     }},
+        FailureCase {"packWithoutAFolder",
+                     64,
+                     "--pack needs a project file and a folder",
+                     [](const QString&, const QString& project, const QTemporaryDir&) {
+                         return QStringList {QStringLiteral("--pack"), project};
                      }},
         FailureCase {"outputFolderMissing",
                      2,

@@ -10,6 +10,7 @@
 #include "tests/support/StringSourceGuard.h"
 
 #include <QDateTimeEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -133,7 +134,12 @@ TEST_F(TitlePage, ProjectWhoseLogoDoesNotLoadKeepsItsOwnLogoPath)
     const QString logo = WritePhoto(folder, "logo.jpg", TwoColourPhoto({64, 32}, Qt::red, Qt::blue));
     page->SetLogoPath(logo);
     ReportProject saved = NewReportProject(QDateTime::currentDateTime());
+    // There, but no picture: a missing logo would be asked for instead.
     const QString gone = folder.filePath("gone.jpg");
+    QFile broken(gone);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("no picture");
+    broken.close();
     saved.title.logoPath = gone;
     saved.title.company = "Loaded Co";
     const QString project = folder.filePath("old.QVR");
