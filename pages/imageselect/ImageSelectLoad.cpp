@@ -8,6 +8,7 @@
 #include "app/strings/StringSource.h"
 #include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
+#include "pages/thumbnails/FolderScan.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -31,7 +32,9 @@ ProjectFileProblem::Kind ProblemOf(ThumbnailFailure failure)
         return ProjectFileProblem::SnapshotNoPicture;
     case ThumbnailFailure::InvalidBitmap:
         return ProjectFileProblem::ImageInvalidBitmap;
+    case ThumbnailFailure::NotReadable:
     case ThumbnailFailure::PictureNotDecodable:
+    case ThumbnailFailure::PictureHasErrors:
     case ThumbnailFailure::None:
         break;
     }
@@ -57,6 +60,26 @@ void ImageSelectDlg::ClearPage()
     rows->Clear();
     UpdateInspectionCount();
     ShowRowPreviews(-1);
+    RelistFolders();
+}
+
+void ImageSelectDlg::RelistFolders()
+{
+    // The folders of the last project usually hold the next one's files too: they are listed
+    // again, and a folder that has gone, or has no files left, empties its box with its list.
+    for (FolderList* files : {&snapshotFiles, &imageFiles}) {
+        QString& folder = files == &snapshotFiles ? snapshotFolder : imageFolder;
+        const QStringList names = ListFolderFiles(files->folder, files->extensions);
+        if (names.isEmpty()) {
+            files->folder.clear();
+            files->names.clear();
+            folder.clear();
+        } else {
+            folder = files->folder;
+            ListFiles(*files, files->folder, names, files->extensions);
+        }
+    }
+    PutFolderFields();
 }
 
 bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections, std::vector<InspectionDetails> details)
@@ -92,6 +115,9 @@ bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections,
         for (int row = 0; row < RowCount() && row < int(details.size()); ++row) {
             *Project().DetailsAt(row) = details[size_t(row)];
         }
+        // The previews show the row the list shows selected.
+        currentRow = SelectedRow();
+        ShowRowPreviews(currentRow);
     }
     emit InspectionsChanged();
     return loaded;
@@ -138,7 +164,8 @@ bool ImageSelectDlg::SetRowImage(const QString& path, int row, const ThumbnailRe
         ShowProblem(ProjectFileProblem::ImageNotFound, row, path);
         return false;
     }
-    if (!thumbnail.Ok()) {
+    // A photograph with a few damaged blocks still serves the report it was chosen for.
+    if (!thumbnail.Ok() && thumbnail.failure != ThumbnailFailure::PictureHasErrors) {
         ShowProblem(ProblemOf(thumbnail.failure), row, path);
         return false;
     }
