@@ -9,16 +9,18 @@ namespace {
 thread_local DecodeWarnings* collecting = nullptr;
 QtMessageHandler previousHandler = nullptr;
 
-bool FromAPictureDecoder(const QMessageLogContext& context)
+// Only the JPEG decoder's words mean damaged data; other decoders warn of harmless things too
+// (a PNG's colour profile, say).
+bool FromTheJpegDecoder(const QMessageLogContext& context)
 {
-    return context.category && qstrncmp(context.category, "qt.gui.imageio", 14) == 0;
+    return context.category && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0;
 }
 
 } // namespace
 
 void CollectDecodeWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (collecting && type == QtWarningMsg && FromAPictureDecoder(context)) {
+    if (collecting && type == QtWarningMsg && FromTheJpegDecoder(context)) {
         collecting->messages << message;
         return;
     }

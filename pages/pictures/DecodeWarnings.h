@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-// Collects what Qt's picture decoders log on this thread while it lives. A JPEG with corrupt or
+// Collects what Qt's JPEG decoder logs on this thread while it lives. A JPEG with corrupt or
 // missing data still decodes (grey where data was lost): only the decoder's log tells. The
 // collected messages are kept from the program's own log.
 class DecodeWarnings

@@ -26,6 +26,9 @@ ThumbnailResult Failed(ThumbnailFailure failure)
 
 bool Readable(const QString& path)
 {
+    if (path.isEmpty()) {
+        return false;
+    }
     QFile file(path);
     return file.open(QIODevice::ReadOnly);
 }
