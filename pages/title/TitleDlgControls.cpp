@@ -35,6 +35,7 @@ QLabel* NamedLabel(unsigned textId, const char* objectName)
 // The widths the page had as a fixed form; the comments box takes whatever the window adds.
 constexpr int LabelWidth = 110;
 constexpr int FieldWidth = 300;
+constexpr int ButtonWidth = 120;
 constexpr QSize LogoSize(420, 160);
 
 } // namespace
@@ -93,6 +94,10 @@ void TitleDlg::LayOutControls()
     form->addWidget(authorEdit, 3, 1);
     form->addWidget(dateRadio, 4, 0);
     form->addLayout(date, 4, 1, 1, 2);
+    // Room the window adds goes to the right of the buttons, not into them.
+    form->setColumnStretch(3, 1);
+    setImageButton->setMinimumWidth(ButtonWidth);
+    clearImageButton->setMinimumWidth(ButtonWidth);
     companyEdit->setFixedWidth(FieldWidth);
     authorEdit->setFixedWidth(FieldWidth);
 
