@@ -164,7 +164,7 @@ private:
     void FinishFill(FolderList& files);
     void TakeFolderFields();
     void PutFolderFields();
-    static bool Unreadable(const FolderList& files, int item);
+    static QString UnreadableReasonOf(const FolderList& files, int item);
     static int Chosen(const FolderList& files);
     static void Choose(FolderList& files, int item);
     FolderFile ItemFile(const FolderList& files, int item) const;

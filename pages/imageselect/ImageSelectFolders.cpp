@@ -115,6 +115,25 @@ void ImageSelectDlg::RefreshFolder(FolderList& files, const QString& extensions)
     }
 }
 
+void ImageSelectDlg::RelistFolders()
+{
+    // The folders of the last project usually hold the next one's files too: they are listed
+    // again, and a folder that has gone, or has no files left, empties its box with its list.
+    for (FolderList* files : {&snapshotFiles, &imageFiles}) {
+        QString& folder = files == &snapshotFiles ? snapshotFolder : imageFolder;
+        const QStringList names = ListFolderFiles(files->folder, files->extensions);
+        if (names.isEmpty()) {
+            files->folder.clear();
+            files->names.clear();
+            folder.clear();
+        } else {
+            folder = files->folder;
+            ListFiles(*files, files->folder, names, files->extensions);
+        }
+    }
+    PutFolderFields();
+}
+
 bool ImageSelectDlg::ScanFolder(const QString& folder,
                                 ThumbnailFill::Kind kind,
                                 const QString& extensions,
@@ -215,22 +234,20 @@ void ImageSelectDlg::Choose(FolderList& files, int item)
     files.list->setCurrentRow(item, QItemSelectionModel::ClearAndSelect);
 }
 
-bool ImageSelectDlg::Unreadable(const FolderList& files, int item)
+QString ImageSelectDlg::UnreadableReasonOf(const FolderList& files, int item)
 {
     const QListWidgetItem* entry = files.list->item(item);
-    return entry && !entry->data(UnreadableRole).toString().isEmpty();
+    return entry ? entry->data(UnreadableRole).toString() : QString();
 }
 
 QString ImageSelectDlg::SnapshotUnreadableReason(int item) const
 {
-    const QListWidgetItem* entry = snapshotFolderList->item(item);
-    return entry ? entry->data(UnreadableRole).toString() : QString();
+    return UnreadableReasonOf(snapshotFiles, item);
 }
 
 QString ImageSelectDlg::ImageUnreadableReason(int item) const
 {
-    const QListWidgetItem* entry = imageFolderList->item(item);
-    return entry ? entry->data(UnreadableRole).toString() : QString();
+    return UnreadableReasonOf(imageFiles, item);
 }
 
 int ImageSelectDlg::ChosenSnapshot() const
@@ -245,8 +262,9 @@ int ImageSelectDlg::ChosenImage() const
 
 FolderFile ImageSelectDlg::ItemFile(const FolderList& files, int item) const
 {
-    // A cleared page keeps the names of its lists but shows no items until the next refresh.
-    if (item < 0 || item >= files.names.size() || item >= files.list->count() || Unreadable(files, item)) {
+    // A file that cannot be used gives Add and Pair nothing to take.
+    if (item < 0 || item >= files.names.size() || item >= files.list->count() ||
+        !UnreadableReasonOf(files, item).isEmpty()) {
         return {};
     }
     return {FolderFilePath(files.folder, files.names.at(item)), files.list->item(item)->data(Qt::UserRole).toInt()};

@@ -8,7 +8,6 @@
 #include "app/strings/StringSource.h"
 #include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
-#include "pages/thumbnails/FolderScan.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -61,25 +60,6 @@ void ImageSelectDlg::ClearPage()
     UpdateInspectionCount();
     ShowRowPreviews(-1);
     RelistFolders();
-}
-
-void ImageSelectDlg::RelistFolders()
-{
-    // The folders of the last project usually hold the next one's files too: they are listed
-    // again, and a folder that has gone, or has no files left, empties its box with its list.
-    for (FolderList* files : {&snapshotFiles, &imageFiles}) {
-        QString& folder = files == &snapshotFiles ? snapshotFolder : imageFolder;
-        const QStringList names = ListFolderFiles(files->folder, files->extensions);
-        if (names.isEmpty()) {
-            files->folder.clear();
-            files->names.clear();
-            folder.clear();
-        } else {
-            folder = files->folder;
-            ListFiles(*files, files->folder, names, files->extensions);
-        }
-    }
-    PutFolderFields();
 }
 
 bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections, std::vector<InspectionDetails> details)
