@@ -2,12 +2,14 @@
 
 #include <QtGlobal>
 
+#include <atomic>
 #include <mutex>
 
 namespace {
 
 thread_local DecodeWarnings* collecting = nullptr;
-QtMessageHandler previousHandler = nullptr;
+// Set just after ours is installed; another thread may log in between.
+std::atomic<QtMessageHandler> previousHandler = nullptr;
 
 // Only the JPEG decoder's words mean damaged data; other decoders warn of harmless things too
 // (a PNG's colour profile, say).
@@ -24,7 +26,9 @@ void CollectDecodeWarning(QtMsgType type, const QMessageLogContext& context, con
         collecting->messages << message;
         return;
     }
-    previousHandler(type, context, message);
+    if (const QtMessageHandler previous = previousHandler.load()) {
+        previous(type, context, message);
+    }
 }
 
 DecodeWarnings::DecodeWarnings()
