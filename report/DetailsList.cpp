@@ -1,5 +1,7 @@
 #include "DetailsList.h"
 
+#include "MoveElement.h"
+
 #include <algorithm>
 
 const InspectionDetails* DetailsList::DetailsAt(int index) const
@@ -24,6 +26,24 @@ void DetailsList::RemoveDetails(int index)
     }
     records.erase(records.begin() + index);
     SetCurrentPosition(currentPosition);
+}
+
+bool DetailsList::MoveDetails(int from, int to)
+{
+    if (from < 0 || from >= Count() || to < 0 || to >= Count()) {
+        return false;
+    }
+    MoveElement(records, from, to);
+    // Positions are 1-based; the shown record may be the moved one or one of those it passed.
+    const int shown = currentPosition - 1;
+    if (shown == from) {
+        currentPosition = to + 1;
+    } else if (from < shown && shown <= to) {
+        --currentPosition;
+    } else if (to <= shown && shown < from) {
+        ++currentPosition;
+    }
+    return true;
 }
 
 int DetailsList::RemoveAllDetails()

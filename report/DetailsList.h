@@ -18,6 +18,9 @@ public:
     void AppendDetails(const InspectionDetails& details);
     // Deletes the record at `index`; an index outside the list does nothing.
     void RemoveDetails(int index);
+    // Moves the record at `from` to index `to`, the others closing up; the current position stays
+    // on the record it showed. False, changing nothing, when either index is outside the list.
+    bool MoveDetails(int from, int to);
     // Deletes every record and returns how many remain.
     int RemoveAllDetails();
 

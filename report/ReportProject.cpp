@@ -1,5 +1,7 @@
 #include "ReportProject.h"
 
+#include "MoveElement.h"
+
 std::optional<ReportProject> ReportProject::FromLists(ReportTitle title,
                                                       std::vector<InspectionSelection> selections,
                                                       std::vector<InspectionDetails> details)
@@ -39,6 +41,15 @@ void ReportProject::RemoveInspection(int index)
     }
     selections.erase(selections.begin() + index);
     details.RemoveDetails(index);
+}
+
+bool ReportProject::MoveInspection(int from, int to)
+{
+    if (!details.MoveDetails(from, to)) {
+        return false;
+    }
+    MoveElement(selections, from, to);
+    return true;
 }
 
 void ReportProject::RemoveAllInspections()

@@ -54,6 +54,10 @@ public:
     // Removes inspection `index`; an index outside the list does nothing.
     void RemoveInspection(int index);
     void RemoveAllInspections();
+    // Moves inspection `from` to index `to` in report order, its selection and details record
+    // together; the Inspection Data page stays on the inspection it showed. False, changing
+    // nothing, when either index is outside the list.
+    bool MoveInspection(int from, int to);
 
     // The 1-based position of the inspection shown on the Inspection Data page, 0 for none.
     int CurrentPosition() const { return details.CurrentPosition(); }

@@ -9,10 +9,10 @@
 
 namespace {
 
-QStringList LanguageNames()
+QStringList LanguageNames(const QList<int>& languages)
 {
     QStringList names;
-    for (int index = 0; index < LanguageCount; ++index) {
+    for (const int index : languages) {
         names << LoadAppString(LanguageAt(index)->nameId);
     }
     return names;
@@ -20,12 +20,13 @@ QStringList LanguageNames()
 
 } // namespace
 
-cLanguageDlg::cLanguageDlg(int runningLanguage, QWidget* parent)
+cLanguageDlg::cLanguageDlg(int runningLanguage, const QList<int>& languages, QWidget* parent)
     : SettingChoiceDlg(
           LoadAppString(StringId::Language),
-          LanguageNames(),
-          runningLanguage,
-          [](int chosen) {
+          LanguageNames(languages),
+          int(languages.indexOf(runningLanguage)),
+          [languages](int position) {
+              const int chosen = languages.value(position, BuiltInEnglish);
               // The language is loaded once at start-up.
               if (chosen != GetLanguageSetting() && SetLanguageSetting(chosen)) {
                   MessageBoxId(StringId::RestartToApply, IconInformation, ButtonsOk);

@@ -2,12 +2,14 @@
 
 #include "app/dialogs/SettingChoiceDlg.h"
 
-// The language choice: the fourteen languages in index order, the running one selected. A new choice
-// takes effect at the next start.
+#include <QList>
+
+// The language choice: the given languages (by index, as InstalledLanguages finds them), the running
+// one selected. A new choice takes effect at the next start.
 class cLanguageDlg : public SettingChoiceDlg
 {
     Q_OBJECT
 
 public:
-    explicit cLanguageDlg(int runningLanguage, QWidget* parent = nullptr);
+    cLanguageDlg(int runningLanguage, const QList<int>& languages, QWidget* parent = nullptr);
 };

@@ -25,6 +25,18 @@ QString LanguageLibraryPath(const QString& programFolder, const QString& fileNam
     return QFileInfo::exists(inTree) ? inTree : beside;
 }
 
+QList<int> InstalledLanguages(const QString& programFolder)
+{
+    QList<int> installed {BuiltInEnglish};
+    for (int index = BuiltInEnglish + 1; index < LanguageCount; ++index) {
+        const QString fileName = LanguageLibraryFileName(index);
+        if (!fileName.isEmpty() && QFileInfo::exists(LanguageLibraryPath(programFolder, fileName))) {
+            installed << index;
+        }
+    }
+    return installed;
+}
+
 LanguageChoice ChooseLanguage(int languageSetting, unsigned int localeId)
 {
     if (LanguageAt(languageSetting)) {

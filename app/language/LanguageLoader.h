@@ -2,6 +2,7 @@
 
 #include "app/language/LanguageLibrary.h"
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -37,6 +38,10 @@ using LanguageProblemHandler = std::function<void(LanguageProblem, const QString
 // library folder of an installed tree, found relative to the program so that the tree can be moved.
 // The path beside the program when neither has the file.
 QString LanguageLibraryPath(const QString& programFolder, const QString& fileName);
+
+// The languages the program can run in: the built-in English first, then, in index order, each
+// language whose library is where LanguageLibraryPath looks.
+QList<int> InstalledLanguages(const QString& programFolder);
 
 // Loads the library of `choice` from where LanguageLibraryPath finds it. Whatever goes wrong, the
 // program can still run in the built-in English, so that is the result of every failure. A library that is there but

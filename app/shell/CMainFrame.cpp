@@ -10,6 +10,7 @@
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
+#include "app/language/LanguageLoader.h"
 #include "app/shell/CQvxReportWriterView.h"
 #include "app/shell/MainMenu.h"
 #include "app/shell/MainWindowPlacement.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -91,7 +93,8 @@ void CMainFrame::ConnectCommands()
     });
     on(CommandId::AppExit, [this] { close(); });
     on(CommandId::Language, [this] {
-        cLanguageDlg dialog(StringSource().language, this);
+        // Only languages whose library is installed can be chosen.
+        cLanguageDlg dialog(StringSource().language, InstalledLanguages(QCoreApplication::applicationDirPath()), this);
         dialog.exec();
     });
     on(CommandId::Template, [this] {

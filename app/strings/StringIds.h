@@ -233,6 +233,17 @@ constexpr unsigned ReportCancelled = 2202;
 constexpr unsigned ReportSaved = 2203; // "%s" the report's path
 constexpr unsigned CannotOpenReport = 2204;
 
+// The Image Select page: report order, typed folders, files that cannot be used.
+constexpr unsigned MoveUp = 2300;
+constexpr unsigned MoveDown = 2301;
+constexpr unsigned FolderNotFound = 2302; // "%1" the folder as typed
+constexpr unsigned CannotBeRead = 2303;
+constexpr unsigned FileNotReadable = 2304;
+constexpr unsigned NotAReadableSnapshot = 2305;
+constexpr unsigned SnapshotWithoutPicture = 2306;
+constexpr unsigned NotAReadableBitmap = 2307;
+constexpr unsigned PictureNotDecodable = 2308;
+constexpr unsigned PictureHasErrors = 2309; // "%1" the decoder's words
 // Projects that travel: moved files found again, the Missing Files dialog, packing.
 constexpr unsigned MissingFiles = 2400;
 constexpr unsigned SearchFolder = 2401;

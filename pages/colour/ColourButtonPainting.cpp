@@ -61,10 +61,10 @@ void PaintColourButton(QPainter& painter,
     painter.fillRect(face, QColorFromColourValue(colours.background));
     DrawEdge(painter, face, state.pressed);
 
-    // Centre the caption vertically by the height the button's own font gives it.
+    // The caption's size follows the room left beside the height the button's own font gives it.
     QRect textRect = face.adjusted(1, 1, -1, -1);
     const int textHeight = painter.fontMetrics().boundingRect(textRect, Qt::AlignHCenter, caption).height();
-    textRect.setTop(textRect.top() + (textRect.height() - textHeight) / 2);
+    const int captionRoom = textRect.height() - (textRect.height() - textHeight) / 2;
     if (state.pressed) {
         textRect.translate(1, 1);
     }
@@ -72,10 +72,11 @@ void PaintColourButton(QPainter& painter,
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
-    font.setPixelSize(std::max(1, int(float(textRect.height()) / FontHeightDivisor)));
+    font.setPixelSize(std::max(1, int(float(captionRoom) / FontHeightDivisor)));
     painter.setFont(font);
     painter.setPen(QColorFromColourValue(colours.text));
-    painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop, caption);
+    // Centred by the caption font's own line, which a CJK font makes taller than a Latin one.
+    painter.drawText(textRect, Qt::AlignCenter, caption);
 
     painter.restore();
 }

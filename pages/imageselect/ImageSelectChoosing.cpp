@@ -18,6 +18,12 @@ bool IsUpOrDown(const QEvent* event)
     return key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
+// Ctrl+Up and Ctrl+Down move the selected rows in report order.
+bool IsRowMove(const QEvent* event)
+{
+    return IsUpOrDown(event) && static_cast<const QKeyEvent*>(event)->modifiers() == Qt::ControlModifier;
+}
+
 bool IsUp(const QEvent* event)
 {
     return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Up;
@@ -86,6 +92,10 @@ bool ImageSelectDlg::HandleListEvent(QListWidget* list, QEvent* event)
 
 bool ImageSelectDlg::HandleInspectionsEvent(QEvent* event)
 {
+    if (IsRowMove(event)) {
+        IsUp(event) ? MoveRowsUp() : MoveRowsDown();
+        return true;
+    }
     if (IsLeftPress(event)) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         const QModelIndex index = inspectionsList->indexAt(mouse->position().toPoint());
@@ -111,14 +121,17 @@ bool ImageSelectDlg::HandleInspectionsEvent(QEvent* event)
 }
 
 // The highlighted item is the chosen one; here it is previewed.
+// A file that cannot be used has nothing to preview.
 void ImageSelectDlg::ChooseSnapshot(int item)
 {
-    snapshotPreview->PreviewSnapshot(SnapshotItemPath(item));
+    const QString path = SnapshotItemPath(item);
+    path.isEmpty() ? snapshotPreview->SetBlank() : snapshotPreview->PreviewSnapshot(path);
 }
 
 void ImageSelectDlg::ChooseImage(int item)
 {
-    imagePreview->LoadPreviewPicture(ImageItemPath(item));
+    const QString path = ImageItemPath(item);
+    path.isEmpty() ? imagePreview->SetBlank() : imagePreview->LoadPreviewPicture(path);
 }
 
 void ImageSelectDlg::ShowRowPreviews(int row)

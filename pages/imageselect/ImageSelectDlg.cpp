@@ -6,6 +6,8 @@
 #include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
 #include "pages/imageselect/ThumbnailIcon.h"
+#include "pages/imageselect/ThumbnailNameDelegate.h"
+#include "pages/imageselect/UnreadableFiles.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,9 +19,13 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int FolderListWidth = 150;
+// The folder lists show one column of thumbnails: wider than this would only add blank space.
+constexpr int FolderListMaximumWidth = 280;
 constexpr int InspectionsColumnWidth = 150;
 
 QListWidget* MakeFolderList(const char* objectName)
@@ -36,7 +42,9 @@ QListWidget* MakeFolderList(const char* objectName)
     list->setGridSize(QSize(ThumbnailSize.width() + 24, ThumbnailSize.height() + 28));
     list->setUniformItemSizes(true);
     list->setTextElideMode(Qt::ElideMiddle);
-    list->setFixedWidth(FolderListWidth + 20);
+    list->setMinimumWidth(FolderListWidth + 20);
+    list->setMaximumWidth(FolderListMaximumWidth);
+    list->setMinimumHeight(2 * ThumbnailSize.height());
     return list;
 }
 
@@ -55,6 +63,7 @@ ImageSelectDlg::ImageSelectDlg(CQvxReportWriterDoc* document, QWidget* parent)
     , caption(LoadAppString(StringId::ImageSelect))
     , rows(new InspectionRowsModel(document->Project(), this))
     , pendingIcon(ThumbnailIcon(PendingThumbnail()))
+    , unreadableIcon(ThumbnailIcon(UnreadableThumbnail()))
 {
     setObjectName(QStringLiteral("ImageSelectDlg"));
     BuildControls();
@@ -105,12 +114,14 @@ void ImageSelectDlg::BuildControls()
     connect(unpair, &QPushButton::clicked, this, &ImageSelectDlg::Unpair);
     connect(unpairAll, &QPushButton::clicked, this, &ImageSelectDlg::UnpairAll);
 
+    // The inspections list and the previews take most of the room the window gives; the folder
+    // lists take their share until they are wide enough for their thumbnails and names.
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(BuildSnapshotColumn());
+    layout->addWidget(BuildSnapshotColumn(), 1);
     layout->addWidget(BuildButtonColumn({add, addAll, nullptr, removeRow, removeAllRows}));
-    layout->addWidget(BuildInspectionsColumn(), 1);
+    layout->addWidget(BuildInspectionsColumn(), 4);
     layout->addWidget(BuildButtonColumn({pair, pairAll, nullptr, unpair, unpairAll}));
-    layout->addWidget(BuildImageColumn());
+    layout->addWidget(BuildImageColumn(), 1);
 }
 
 // The snapshot and image columns are laid out alike: a label, the folder box, Browse and
@@ -131,6 +142,9 @@ QWidget* ImageSelectDlg::BuildFolderColumn(const QString& name, unsigned labelId
     layout->addWidget(parts.browse, 2, 0);
     layout->addWidget(parts.refresh, 2, 1);
     layout->addWidget(parts.list, 3, 0, 1, 2);
+    layout->setRowStretch(3, 1);
+    // Enter in the folder box lists the folder typed, as Refresh does.
+    connect(parts.edit, &QLineEdit::returnPressed, parts.refresh, &QPushButton::click);
     parts.list->installEventFilter(this);
     parts.list->viewport()->installEventFilter(this);
     return column;
@@ -172,27 +186,36 @@ QWidget* ImageSelectDlg::BuildInspectionsColumn()
     inspectionsList = new QTreeView;
     inspectionsList->setObjectName(QStringLiteral("inspectionsList"));
     inspectionsList->setModel(rows);
-    inspectionsList->setColumnWidth(0, InspectionsColumnWidth);
-    inspectionsList->setColumnWidth(1, InspectionsColumnWidth);
+    inspectionsList->setItemDelegate(new ThumbnailNameDelegate(inspectionsList));
     inspectionsList->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    inspectionsList->header()->setStretchLastSection(false);
+    inspectionsList->header()->setMinimumSectionSize(InspectionsColumnWidth);
+    inspectionsList->header()->setSectionResizeMode(QHeaderView::Stretch);
     inspectionsList->setRootIsDecorated(false);
     inspectionsList->setItemsExpandable(false);
     inspectionsList->setUniformRowHeights(true);
-    inspectionsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    inspectionsList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     inspectionsList->setSelectionBehavior(QAbstractItemView::SelectRows);
     inspectionsList->setIconSize(ThumbnailSize);
     inspectionsList->setMinimumWidth(2 * InspectionsColumnWidth + 24);
     inspectionsList->installEventFilter(this);
     inspectionsList->viewport()->installEventFilter(this);
 
+    auto* moveUp = MakeButton("moveUpButton", StringId::MoveUp);
+    auto* moveDown = MakeButton("moveDownButton", StringId::MoveDown);
+    connect(moveUp, &QPushButton::clicked, this, &ImageSelectDlg::MoveRowsUp);
+    connect(moveDown, &QPushButton::clicked, this, &ImageSelectDlg::MoveRowsDown);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(inspectionCountLabel, 1);
+    heading->addWidget(moveUp);
+    heading->addWidget(moveDown);
+
     auto* previews = new QHBoxLayout;
     previews->addWidget(snapshotPreview);
     previews->addWidget(imagePreview);
 
-    layout->addWidget(inspectionCountLabel);
-    layout->addWidget(inspectionsList, 1);
-    layout->addLayout(previews);
+    layout->addLayout(heading);
+    layout->addWidget(inspectionsList, 2);
+    layout->addLayout(previews, 1);
     return column;
 }
 
@@ -252,8 +275,18 @@ bool ImageSelectDlg::PairFromTop() const
 
 int ImageSelectDlg::SelectedRow() const
 {
-    const QModelIndexList selected = inspectionsList->selectionModel()->selectedRows();
-    return selected.isEmpty() ? -1 : selected.constFirst().row();
+    const QList<int> selected = SelectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst();
+}
+
+QList<int> ImageSelectDlg::SelectedRows() const
+{
+    QList<int> selected;
+    for (const QModelIndex& index : inspectionsList->selectionModel()->selectedRows()) {
+        selected << index.row();
+    }
+    std::sort(selected.begin(), selected.end());
+    return selected;
 }
 
 int ImageSelectDlg::RowThumbIndex(int row, int column) const

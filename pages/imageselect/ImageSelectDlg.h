@@ -66,11 +66,15 @@ public:
     void PairAll();
     void Unpair();
     void UnpairAll();
+    // Removes every selected row.
     void RemoveRow();
     void RemoveAllRows();
-    // True when rows first..first+count-1 may go: none carries typed inspection data, or the user
-    // agreed to lose it.
-    bool MayDropRows(int first, int count) const;
+    // Move the selected rows one place up or down in report order, with their inspections.
+    void MoveRowsUp();
+    void MoveRowsDown();
+    // True when the given rows may go: none carries typed inspection data, or the user agreed to
+    // lose it.
+    bool MayDropRows(const QList<int>& rowsToGo) const;
 
     // Whether a folder list is still filling in its thumbnails.
     bool Filling() const { return snapshotFiles.fill.Running() || imageFiles.fill.Running(); }
@@ -90,15 +94,21 @@ public:
     int ChosenImage() const;
     int CurrentRow() const { return currentRow; }
     bool PairFromTop() const;
-    // The row the list shows selected, -1 for none.
+    // The first row the list shows selected, -1 for none; all of them, in order.
     int SelectedRow() const;
+    QList<int> SelectedRows() const;
     // The rowThumbs index shown in a row's column (0 snapshot, 1 visual image), -1 for none.
     int RowThumbIndex(int row, int column) const;
     const InspectionRowsModel& Rows() const { return *rows; }
 
-    // The path of folder list item k, as Add and the Pair operations use it.
+    // The path of folder list item k, as Add and the Pair operations use it; empty for an item
+    // that cannot be used.
     QString SnapshotItemPath(int item) const;
     QString ImageItemPath(int item) const;
+    // Why folder list item k cannot be used; empty for one that can (or whose thumbnail is
+    // still being made).
+    QString SnapshotUnreadableReason(int item) const;
+    QString ImageUnreadableReason(int item) const;
 
 signals:
     // Rows, and with them inspections, were added, removed or rebuilt.
@@ -118,14 +128,15 @@ private:
         { }
 
         ThumbnailFill::Kind kind;
-        // The folder whose files the list shows; the edit box may already name another.
+        // The folder whose files the list shows, and the extensions it was listed with; the
+        // edit box may already name another.
         QString folder;
+        QString extensions;
         QStringList names;
         QList<QImage> thumbs;
         QListWidget* list = nullptr;
         ThumbnailFill fill;
         int firstThumb = 0; // the row thumbnail of names[0] as the folder was read
-        int dropped = 0; // files of the running fill left out so far
     };
 
     void BuildControls();
@@ -147,11 +158,14 @@ private:
 
     // Folder lists.
     bool ScanFolder(const QString& folder, ThumbnailFill::Kind kind, const QString& extensions, QStringList& names);
-    void ListFiles(FolderList& files, const QString& folder, const QStringList& names);
+    void RefreshFolder(FolderList& files, const QString& extensions);
+    void RelistFolders();
+    void ListFiles(FolderList& files, const QString& folder, const QStringList& names, const QString& extensions);
     void TakeThumbnails(FolderList& files, int first, const QList<ThumbnailResult>& results);
     void FinishFill(FolderList& files);
     void TakeFolderFields();
     void PutFolderFields();
+    static QString UnreadableReasonOf(const FolderList& files, int item);
     static int Chosen(const FolderList& files);
     static void Choose(FolderList& files, int item);
     FolderFile ItemFile(const FolderList& files, int item) const;
@@ -163,6 +177,8 @@ private:
 
     // Rows.
     void SelectRow(int row);
+    void SelectRows(const QList<int>& rowsToSelect);
+    void MoveRows(int step);
     void UpdateInspectionCount();
     void AfterRowsChanged();
     // Marks the project modified when a command of the user changed its inspections.
@@ -184,6 +200,7 @@ private:
     FolderList snapshotFiles {ThumbnailFill::Snapshots};
     FolderList imageFiles {ThumbnailFill::Images};
     QIcon pendingIcon;
+    QIcon unreadableIcon;
     int currentRow = -1;
 
     QLineEdit* snapshotFolderEdit = nullptr;

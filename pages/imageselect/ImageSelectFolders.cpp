@@ -10,8 +10,11 @@
 #include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PreviewAreas.h"
 #include "pages/imageselect/ThumbnailIcon.h"
+#include "pages/imageselect/UnreadableFiles.h"
 #include "pages/thumbnails/FolderScan.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -63,49 +66,72 @@ void ImageSelectDlg::BrowseImageFolder()
 
 void ImageSelectDlg::RefreshSnapshotFolder()
 {
-    WaitCursor busy;
-    // The highlighted file is the chosen one; a refresh leaves none of the old folder chosen.
-    snapshotFolderList->clearSelection();
-    const QString remembered = snapshotFolder;
-    TakeFolderFields();
-    if (snapshotFolder.isEmpty()) {
-        snapshotFolder = remembered;
-        snapshotFolderEdit->setText(remembered);
-        MessageBoxId(StringId::InvalidSnapshotFolder, IconExclamation, ButtonsOk);
-        snapshotFolderEdit->setFocus();
-        return;
-    }
-    QStringList names;
-    if (!ScanFolder(snapshotFolder, ThumbnailFill::Snapshots, QStringLiteral("qvx"), names)) {
-        snapshotFolder = remembered;
-        snapshotFolderEdit->setText(remembered);
-        return;
-    }
-    ListFiles(snapshotFiles, snapshotFolder, names);
-    snapshotPreview->SetBlank();
+    RefreshFolder(snapshotFiles, QStringLiteral("qvx"));
 }
 
 void ImageSelectDlg::RefreshImageFolder(const QString& extensions)
 {
+    RefreshFolder(imageFiles, extensions);
+}
+
+void ImageSelectDlg::RefreshFolder(FolderList& files, const QString& extensions)
+{
     WaitCursor busy;
-    imageFolderList->clearSelection();
-    const QString remembered = imageFolder;
+    const bool snapshots = &files == &snapshotFiles;
+    QString& folder = snapshots ? snapshotFolder : imageFolder;
+    QLineEdit* edit = snapshots ? snapshotFolderEdit : imageFolderEdit;
+    // The highlighted file is the chosen one; a refresh leaves none of the old folder chosen.
+    files.list->clearSelection();
+    const QString remembered = folder;
     TakeFolderFields();
-    if (imageFolder.isEmpty()) {
-        imageFolder = remembered;
-        imageFolderEdit->setText(remembered);
-        MessageBoxId(StringId::InvalidImageFolder, IconExclamation, ButtonsOk);
-        imageFolderEdit->setFocus();
+    if (folder.isEmpty()) {
+        folder = remembered;
+        edit->setText(remembered);
+        MessageBoxId(
+            snapshots ? StringId::InvalidSnapshotFolder : StringId::InvalidImageFolder, IconExclamation, ButtonsOk);
+        edit->setFocus();
+        return;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        // What was typed stays for the user to correct; the list still shows the folder it showed.
+        MessageBox(
+            LoadAppString(StringId::FolderNotFound).arg(QDir::toNativeSeparators(folder)), IconExclamation, ButtonsOk);
+        folder = remembered;
+        edit->setFocus();
         return;
     }
     QStringList names;
-    if (!ScanFolder(imageFolder, ThumbnailFill::Images, extensions, names)) {
-        imageFolder = remembered;
-        imageFolderEdit->setText(remembered);
+    if (!ScanFolder(folder, files.kind, extensions, names)) {
+        folder = remembered;
+        edit->setText(remembered);
         return;
     }
-    ListFiles(imageFiles, imageFolder, names);
-    imagePreview->SetBlank();
+    ListFiles(files, folder, names, extensions);
+    files.list->setFocus();
+    if (snapshots) {
+        snapshotPreview->SetBlank();
+    } else {
+        imagePreview->SetBlank();
+    }
+}
+
+void ImageSelectDlg::RelistFolders()
+{
+    // The folders of the last project usually hold the next one's files too: they are listed
+    // again, and a folder that has gone, or has no files left, empties its box with its list.
+    for (FolderList* files : {&snapshotFiles, &imageFiles}) {
+        QString& folder = files == &snapshotFiles ? snapshotFolder : imageFolder;
+        const QStringList names = ListFolderFiles(files->folder, files->extensions);
+        if (names.isEmpty()) {
+            files->folder.clear();
+            files->names.clear();
+            folder.clear();
+        } else {
+            folder = files->folder;
+            ListFiles(*files, files->folder, names, files->extensions);
+        }
+    }
+    PutFolderFields();
 }
 
 bool ImageSelectDlg::ScanFolder(const QString& folder,
@@ -124,19 +150,22 @@ bool ImageSelectDlg::ScanFolder(const QString& folder,
     return true;
 }
 
-void ImageSelectDlg::ListFiles(FolderList& files, const QString& folder, const QStringList& names)
+void ImageSelectDlg::ListFiles(FolderList& files,
+                               const QString& folder,
+                               const QStringList& names,
+                               const QString& extensions)
 {
     // Rows may already show thumbnails of the fill being replaced: those are made first.
-    if (files.fill.Running() && rows->WaitsForThumbs(files.firstThumb, int(files.names.size()) + files.dropped)) {
+    if (files.fill.Running() && rows->WaitsForThumbs(files.firstThumb, int(files.names.size()))) {
         files.fill.Complete();
     }
     files.fill.Cancel();
     // Every file is listed at once; its thumbnail takes the place of a blank one when it comes.
     files.folder = folder;
+    files.extensions = extensions;
     files.names = names;
     files.thumbs = QList<QImage>(names.size());
     files.firstThumb = rows->ReserveThumbs(int(names.size()));
-    files.dropped = 0;
     QListWidget* list = files.list;
     list->setUpdatesEnabled(false);
     list->clear();
@@ -150,7 +179,6 @@ void ImageSelectDlg::ListFiles(FolderList& files, const QString& folder, const Q
     // The keyboard starts at the first file, which is not chosen until the user says so.
     list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
     list->scrollToTop();
-    list->setFocus();
     list->setCursor(Qt::BusyCursor);
     files.fill.Start(files.kind, files.folder, names);
 }
@@ -162,21 +190,23 @@ void ImageSelectDlg::TakeThumbnails(FolderList& files, int first, const QList<Th
     for (int offset = 0; offset < results.size(); ++offset) {
         const ThumbnailResult& result = results[offset];
         const int thumb = files.firstThumb + first + offset;
-        const int item = first + offset - files.dropped;
+        const int item = first + offset;
         if (item >= files.list->count()) {
             break;
         }
+        QListWidgetItem* entry = files.list->item(item);
         if (result.Ok()) {
             files.thumbs[item] = result.image;
-            files.list->item(item)->setIcon(ThumbnailIcon(result.image));
+            entry->setIcon(ThumbnailIcon(result.image));
             rows->SetThumb(thumb, result.image);
             continue;
         }
-        // A file that cannot be shown leaves the list, and any row that took it meanwhile.
-        delete files.list->takeItem(item);
-        files.names.removeAt(item);
-        files.thumbs.removeAt(item);
-        ++files.dropped;
+        // A file that cannot be used stays listed, marked, with the reason; rows that took it
+        // while its thumbnail was being made let it go again.
+        const QString reason = UnreadableReason(result);
+        entry->setIcon(unreadableIcon);
+        entry->setData(UnreadableRole, reason);
+        entry->setToolTip(files.names[item] + u'\n' + reason);
         rowsChanged = rows->DropFile(thumb) || rowsChanged;
     }
     files.list->setUpdatesEnabled(true);
@@ -204,6 +234,22 @@ void ImageSelectDlg::Choose(FolderList& files, int item)
     files.list->setCurrentRow(item, QItemSelectionModel::ClearAndSelect);
 }
 
+QString ImageSelectDlg::UnreadableReasonOf(const FolderList& files, int item)
+{
+    const QListWidgetItem* entry = files.list->item(item);
+    return entry ? entry->data(UnreadableRole).toString() : QString();
+}
+
+QString ImageSelectDlg::SnapshotUnreadableReason(int item) const
+{
+    return UnreadableReasonOf(snapshotFiles, item);
+}
+
+QString ImageSelectDlg::ImageUnreadableReason(int item) const
+{
+    return UnreadableReasonOf(imageFiles, item);
+}
+
 int ImageSelectDlg::ChosenSnapshot() const
 {
     return Chosen(snapshotFiles);
@@ -216,8 +262,9 @@ int ImageSelectDlg::ChosenImage() const
 
 FolderFile ImageSelectDlg::ItemFile(const FolderList& files, int item) const
 {
-    // A cleared page keeps the names of its lists but shows no items until the next refresh.
-    if (item < 0 || item >= files.names.size() || item >= files.list->count()) {
+    // A file that cannot be used gives Add and Pair nothing to take.
+    if (item < 0 || item >= files.names.size() || item >= files.list->count() ||
+        !UnreadableReasonOf(files, item).isEmpty()) {
         return {};
     }
     return {FolderFilePath(files.folder, files.names.at(item)), files.list->item(item)->data(Qt::UserRole).toInt()};
@@ -228,7 +275,9 @@ std::vector<FolderFile> ImageSelectDlg::AllItemFiles(const FolderList& files) co
     std::vector<FolderFile> all;
     all.reserve(size_t(files.list->count()));
     for (int item = 0; item < files.list->count(); ++item) {
-        all.push_back(ItemFile(files, item));
+        if (FolderFile file = ItemFile(files, item); !file.path.isEmpty()) {
+            all.push_back(std::move(file));
+        }
     }
     return all;
 }

@@ -31,7 +31,9 @@ ProjectFileProblem::Kind ProblemOf(ThumbnailFailure failure)
         return ProjectFileProblem::SnapshotNoPicture;
     case ThumbnailFailure::InvalidBitmap:
         return ProjectFileProblem::ImageInvalidBitmap;
+    case ThumbnailFailure::NotReadable:
     case ThumbnailFailure::PictureNotDecodable:
+    case ThumbnailFailure::PictureHasErrors:
     case ThumbnailFailure::None:
         break;
     }
@@ -57,6 +59,7 @@ void ImageSelectDlg::ClearPage()
     rows->Clear();
     UpdateInspectionCount();
     ShowRowPreviews(-1);
+    RelistFolders();
 }
 
 bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections, std::vector<InspectionDetails> details)
@@ -92,6 +95,9 @@ bool ImageSelectDlg::LoadSelections(std::vector<InspectionSelection> selections,
         for (int row = 0; row < RowCount() && row < int(details.size()); ++row) {
             *Project().DetailsAt(row) = details[size_t(row)];
         }
+        // The previews show the row the list shows selected.
+        currentRow = SelectedRow();
+        ShowRowPreviews(currentRow);
     }
     emit InspectionsChanged();
     return loaded;
@@ -138,7 +144,8 @@ bool ImageSelectDlg::SetRowImage(const QString& path, int row, const ThumbnailRe
         ShowProblem(ProjectFileProblem::ImageNotFound, row, path);
         return false;
     }
-    if (!thumbnail.Ok()) {
+    // A photograph with a few damaged blocks still serves the report it was chosen for.
+    if (!thumbnail.Ok() && thumbnail.failure != ThumbnailFailure::PictureHasErrors) {
         ShowProblem(ProblemOf(thumbnail.failure), row, path);
         return false;
     }

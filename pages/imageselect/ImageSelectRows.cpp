@@ -8,8 +8,12 @@
 #include "pages/imageselect/PreviewAreas.h"
 #include "report/DetailsEdits.h"
 
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QTreeView>
+
+#include <algorithm>
+#include <numeric>
 
 void ImageSelectDlg::SelectRow(int row)
 {
@@ -19,6 +23,19 @@ void ImageSelectDlg::SelectRow(int row)
     }
     inspectionsList->setCurrentIndex(index);
     inspectionsList->scrollTo(index);
+}
+
+void ImageSelectDlg::SelectRows(const QList<int>& rowsToSelect)
+{
+    QItemSelection selection;
+    for (const int row : rowsToSelect) {
+        selection.select(rows->index(row, 0), rows->index(row, InspectionRowsModel::ImageColumn));
+    }
+    inspectionsList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rowsToSelect.isEmpty()) {
+        inspectionsList->selectionModel()->setCurrentIndex(rows->index(currentRow, 0), QItemSelectionModel::NoUpdate);
+        inspectionsList->scrollTo(rows->index(currentRow, 0));
+    }
 }
 
 void ImageSelectDlg::AfterRowsChanged()
@@ -122,11 +139,11 @@ void ImageSelectDlg::UnpairAll()
     inspectionsList->setFocus();
 }
 
-bool ImageSelectDlg::MayDropRows(int first, int count) const
+bool ImageSelectDlg::MayDropRows(const QList<int>& rowsToGo) const
 {
     // Rows are cheap to add again; what was typed on the Inspection Data page is not.
     int typed = 0;
-    for (int row = first; row < first + count; ++row) {
+    for (const int row : rowsToGo) {
         const InspectionDetails* details = Project().DetailsAt(row);
         typed += details && HasTypedData(*details) ? 1 : 0;
     }
@@ -136,22 +153,70 @@ bool ImageSelectDlg::MayDropRows(int first, int count) const
 
 void ImageSelectDlg::RemoveRow()
 {
-    const int row = SelectedRow();
-    if (row < 0 || !MayDropRows(row, 1)) {
+    const QList<int> selected = SelectedRows();
+    if (selected.isEmpty() || !MayDropRows(selected)) {
         return;
     }
-    rows->RemoveRow(row);
+    rows->RemoveRows(selected);
     document->SetModified();
+    // The row that took the place of the first one removed is the one to go on with.
+    const int row = std::min(selected.constFirst(), RowCount() - 1);
     inspectionsList->clearSelection();
     SelectRow(row);
+    currentRow = row;
     inspectionsList->setFocus();
     ShowRowPreviews(row);
     AfterRowsChanged();
 }
 
+void ImageSelectDlg::MoveRowsUp()
+{
+    MoveRows(-1);
+}
+
+void ImageSelectDlg::MoveRowsDown()
+{
+    MoveRows(1);
+}
+
+void ImageSelectDlg::MoveRows(int step)
+{
+    QList<int> selected = SelectedRows();
+    // The selected rows move as one: none moves when the first (or last) cannot.
+    if (selected.isEmpty() || selected.constFirst() + step < 0 || selected.constLast() + step >= RowCount()) {
+        return;
+    }
+    if (step > 0) {
+        std::reverse(selected.begin(), selected.end());
+    }
+    // The previews stay on the row they showed when it moves, else go to the first one moved.
+    const int previewed = currentRow;
+    bool followed = false;
+    for (int& row : selected) {
+        rows->MoveRow(row, row + step);
+        if (row == previewed) {
+            currentRow = row + step;
+            followed = true;
+        }
+        row += step;
+    }
+    std::sort(selected.begin(), selected.end());
+    if (!followed) {
+        currentRow = selected.constFirst();
+    }
+    document->SetModified();
+    SelectRows(selected);
+    inspectionsList->setFocus();
+    ShowRowPreviews(currentRow);
+    // The rows keep their count; the Inspection Data page follows the inspection it showed.
+    emit InspectionsChanged();
+}
+
 void ImageSelectDlg::RemoveAllRows()
 {
-    if (!MayDropRows(0, RowCount())) {
+    QList<int> all(RowCount());
+    std::iota(all.begin(), all.end(), 0);
+    if (!MayDropRows(all)) {
         return;
     }
     const bool hadRows = RowCount() > 0;

@@ -4,7 +4,14 @@
 #include "app/strings/StringSource.h"
 #include "pages/imageselect/PairingPlan.h"
 #include "pages/imageselect/ThumbnailIcon.h"
+#include "report/MoveElement.h"
 #include "report/ReportProject.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <functional>
 
 InspectionRowsModel::InspectionRowsModel(ReportProject& project, QObject* parent)
     : QAbstractTableModel(parent)
@@ -28,9 +35,15 @@ QVariant InspectionRowsModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const int thumb = ThumbIndex(index.row(), Column(index.column()));
+    const InspectionSelection* selection = Selection(index.row());
+    const QString& path = index.column() == SnapshotColumn ? selection->snapshotPath : selection->imagePath;
     switch (role) {
     case ThumbIndexRole:
         return thumb;
+    case Qt::DisplayRole:
+        return path.isEmpty() ? QVariant() : QFileInfo(path).fileName();
+    case Qt::ToolTipRole:
+        return path.isEmpty() ? QVariant() : QDir::toNativeSeparators(path);
     case Qt::DecorationRole:
         if (thumb < 0) {
             return {};
@@ -122,6 +135,29 @@ void InspectionRowsModel::RemoveRow(int row)
     project.RemoveInspection(row);
     rows.erase(rows.begin() + row);
     endRemoveRows();
+}
+
+void InspectionRowsModel::RemoveRows(QList<int> rowsToGo)
+{
+    // From the bottom up, so that the rows still to go keep their numbers.
+    std::sort(rowsToGo.begin(), rowsToGo.end(), std::greater<>());
+    rowsToGo.erase(std::unique(rowsToGo.begin(), rowsToGo.end()), rowsToGo.end());
+    for (const int row : rowsToGo) {
+        RemoveRow(row);
+    }
+}
+
+bool InspectionRowsModel::MoveRow(int from, int to)
+{
+    if (from < 0 || from >= rowCount() || to < 0 || to >= rowCount() || from == to) {
+        return false;
+    }
+    // Qt counts the destination before the move: a row going down lands before the row after `to`.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    project.MoveInspection(from, to);
+    MoveElement(rows, from, to);
+    endMoveRows();
+    return true;
 }
 
 void InspectionRowsModel::RemoveAllRows()
@@ -245,5 +281,7 @@ int InspectionRowsModel::PairAll(const std::vector<FolderFile>& images)
 
 void InspectionRowsModel::EmitRowChanged(int row)
 {
-    emit dataChanged(index(row, SnapshotColumn), index(row, ImageColumn), {Qt::DecorationRole, ThumbIndexRole});
+    emit dataChanged(index(row, SnapshotColumn),
+                     index(row, ImageColumn),
+                     {Qt::DecorationRole, Qt::DisplayRole, Qt::ToolTipRole, ThumbIndexRole});
 }

@@ -20,7 +20,8 @@ struct FolderFile
 };
 
 // The inspections list of the Image Select page: one row per inspection of the project, in
-// report order, showing the thumbnail of its snapshot and of its paired visual image. Adding or
+// report order, showing the thumbnail and file name of its snapshot and of its paired visual
+// image, the full path as the tooltip. Adding or
 // removing a row adds or removes the whole inspection, details included, so the rows are the
 // project's inspections. Also keeps the page's thumbnails: a thumbnail may still be being made,
 // and the rows that show it fill in when it arrives.
@@ -55,7 +56,12 @@ public:
 
     void AppendRows(const std::vector<FolderFile>& snapshots);
     void RemoveRow(int row);
+    // Removes the given rows, in any order; rows outside the list are passed over.
+    void RemoveRows(QList<int> rowsToGo);
     void RemoveAllRows();
+    // Moves row `from` to index `to` with its inspection, details included. False when either
+    // is outside the list.
+    bool MoveRow(int from, int to);
     // No rows and no thumbnails; the pairing state stays.
     void Clear();
     // Gives the row its visual image, replacing any it had.

@@ -12,11 +12,24 @@ namespace {
 // Photographs are decoded no larger than this; the preview is never drawn bigger.
 constexpr QSize PreviewDecodeBound(800, 600);
 
+constexpr QSize PreviewMinimumSize(196, 148);
+
 void PrepareFrame(QFrame* frame)
 {
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    // 4:3 like the sensor and the usual photograph, so that neither looks squeezed here.
-    frame->setFixedSize(196, 148);
+    // Grows with the page; the picture keeps 4:3 inside, like the sensor and the usual photograph.
+    frame->setMinimumSize(PreviewMinimumSize);
+    frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+// The largest 4:3 area centred in the frame's contents.
+QRect PictureArea(const QFrame& frame)
+{
+    const QRect contents = frame.contentsRect();
+    QSize size = PreviewMinimumSize.scaled(contents.size(), Qt::KeepAspectRatio);
+    QRect area(QPoint(0, 0), size);
+    area.moveCenter(contents.center());
+    return area;
 }
 
 void PaintBlank(QPainter& painter, const QFrame& frame)
@@ -57,7 +70,7 @@ void SnapshotPreview::paintEvent(QPaintEvent* event)
     if (!previewBitmap.IsValid()) {
         return;
     }
-    const QRect area = contentsRect();
+    const QRect area = PictureArea(*this);
     painter.drawImage(area, previewBitmap.ToImage());
     // The markers are read from the file again at every repaint; nothing of it is kept.
     cQVX snapshot;
@@ -113,6 +126,6 @@ void ImagePreview::paintEvent(QPaintEvent* event)
     }
     if (previewPicture) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(contentsRect(), *previewPicture);
+        painter.drawImage(PictureArea(*this), *previewPicture);
     }
 }

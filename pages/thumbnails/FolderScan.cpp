@@ -1,7 +1,6 @@
 #include "pages/thumbnails/FolderScan.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 QStringList ListFolderFiles(const QString& folder, const QString& extensions)
@@ -13,15 +12,9 @@ QStringList ListFolderFiles(const QString& folder, const QString& extensions)
     }
     const QDir directory(folder);
     for (const QString& extension : extensions.split(separators, Qt::SkipEmptyParts)) {
-        // Without QDir::Hidden and QDir::System, hidden and special files are left out.
-        const QStringList matches = directory.entryList(
-            {QStringLiteral("*.") + extension}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-        for (const QString& name : matches) {
-            QFile file(directory.filePath(name));
-            if (file.open(QIODevice::ReadOnly)) {
-                names.append(name);
-            }
-        }
+        // Without QDir::Hidden and QDir::System, hidden and special files are left out. Files that
+        // cannot be read are listed: the list marks them rather than hide them.
+        names << directory.entryList({QStringLiteral("*.") + extension}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     }
     return names;
 }

@@ -1,10 +1,12 @@
 #include "pages/thumbnails/Thumbnail.h"
 
+#include "pages/pictures/DecodeWarnings.h"
 #include "pages/pictures/DibImage.h"
 #include "pages/pictures/Picture.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
 
+#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -19,7 +21,16 @@ QImage ScaleToThumbnail(const QImage& picture)
 
 ThumbnailResult Failed(ThumbnailFailure failure)
 {
-    return {QImage(), failure};
+    return {QImage(), failure, {}};
+}
+
+bool Readable(const QString& path)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
 }
 
 } // namespace
@@ -41,6 +52,9 @@ QImage FinishSnapshotThumbnail(const QImage& picture, const cQVX& snapshot)
 
 ThumbnailResult MakeSnapshotThumbnail(const QString& path)
 {
+    if (!Readable(path)) {
+        return Failed(ThumbnailFailure::NotReadable);
+    }
     // One load serves both the picture and the markers drawn over it.
     cQVX snapshot;
     if (!snapshot.Load(path) || !snapshot.valid) {
@@ -50,11 +64,14 @@ ThumbnailResult MakeSnapshotThumbnail(const QString& path)
     if (picture.isNull()) {
         return Failed(ThumbnailFailure::NoSnapshotPicture);
     }
-    return {FinishSnapshotThumbnail(picture, snapshot), ThumbnailFailure::None};
+    return {FinishSnapshotThumbnail(picture, snapshot), ThumbnailFailure::None, {}};
 }
 
 ThumbnailResult MakeImageThumbnail(const QString& path)
 {
+    if (!Readable(path)) {
+        return Failed(ThumbnailFailure::NotReadable);
+    }
     if (IsBitmapFileName(path)) {
         DibImage bitmap;
         bitmap.LoadBmpFile(path);
@@ -62,11 +79,15 @@ ThumbnailResult MakeImageThumbnail(const QString& path)
         if (!bitmap.IsValid() || picture.isNull()) {
             return Failed(ThumbnailFailure::InvalidBitmap);
         }
-        return {ScaleToThumbnail(picture), ThumbnailFailure::None};
+        return {ScaleToThumbnail(picture), ThumbnailFailure::None, {}};
     }
+    const DecodeWarnings warnings;
     const auto picture = LoadPicture(path, DecodeLimit {ThumbnailSize, false});
     if (!picture) {
         return Failed(ThumbnailFailure::PictureNotDecodable);
     }
-    return {ScaleToThumbnail(picture->image), ThumbnailFailure::None};
+    if (!warnings.Messages().isEmpty()) {
+        return {ScaleToThumbnail(picture->image), ThumbnailFailure::PictureHasErrors, warnings.Messages().join(u'\n')};
+    }
+    return {ScaleToThumbnail(picture->image), ThumbnailFailure::None, {}};
 }

@@ -13,16 +13,19 @@ inline constexpr QSize ThumbnailSize(106, 80);
 // Why a thumbnail could not be made; the project load turns these into its messages.
 enum class ThumbnailFailure {
     None,
+    NotReadable, // the file cannot be opened
     SnapshotNotLoaded, // not readable, or not a valid snapshot
     NoSnapshotPicture, // a valid snapshot that renders nothing
     InvalidBitmap, // a ".bmp" file that is not a bitmap we can draw
     PictureNotDecodable, // any other picture file that does not decode
+    PictureHasErrors, // decoded, but the decoder met corrupt or missing data: `detail` says what
 };
 
 struct ThumbnailResult
 {
-    QImage image; // 106 x 80, RGB32; null on failure
+    QImage image; // 106 x 80, RGB32; null on failure, except for a picture with errors
     ThumbnailFailure failure = ThumbnailFailure::None;
+    QString detail; // the decoder's own words for PictureHasErrors
 
     bool Ok() const { return failure == ThumbnailFailure::None; }
 };
@@ -39,5 +42,6 @@ ThumbnailResult MakeSnapshotThumbnail(const QString& path);
 QImage FinishSnapshotThumbnail(const QImage& picture, const cQVX& snapshot);
 
 // A visual image (".bmp" bitmap or any picture the decoder reads) scaled to 106 x 80. Large
-// photographs are decoded directly at thumbnail size.
+// photographs are decoded directly at thumbnail size; the whole file is still read, so data the
+// decoder finds corrupt or missing is told.
 ThumbnailResult MakeImageThumbnail(const QString& path);

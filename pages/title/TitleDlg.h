@@ -65,6 +65,7 @@ protected:
 
 private:
     void BuildControls();
+    void LayOutControls();
     void ConnectControls();
     ReportTitle& Title() const;
     bool LoadLogo(const QString& path);

@@ -8,57 +8,106 @@
 #include "pages/title/LogoFrame.h"
 
 #include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
 
 template<class Control>
-Control* Place(Control* control, const char* objectName, const QRect& geometry)
+Control* Named(Control* control, const char* objectName)
 {
     control->setObjectName(QLatin1String(objectName));
-    control->setGeometry(geometry);
     return control;
 }
 
-QLabel* PlaceLabel(QWidget* page, unsigned textId, const char* objectName, const QRect& geometry)
+QLabel* NamedLabel(unsigned textId, const char* objectName)
 {
-    return Place(new QLabel(LoadAppString(textId), page), objectName, geometry);
+    return Named(new QLabel(LoadAppString(textId)), objectName);
 }
+
+// The widths the page had as a fixed form; the comments box takes whatever the window adds.
+constexpr int LabelWidth = 110;
+constexpr int FieldWidth = 300;
+constexpr int ButtonWidth = 120;
+constexpr QSize LogoSize(420, 160);
 
 } // namespace
 
 void TitleDlg::BuildControls()
 {
-    // The page's own layout, in page pixels, like the dialog it stands for.
-    logoFrame = Place(new LogoFrame(this), "logoFrame", {20, 20, 420, 160});
-    logoPathEdit = Place(new QLineEdit(this), "logoPathEdit", {20, 190, 420, 24});
+    logoFrame = Named(new LogoFrame, "logoFrame");
+    logoFrame->setFixedSize(LogoSize);
+    logoPathEdit = Named(new QLineEdit, "logoPathEdit");
     logoPathEdit->setReadOnly(true);
-    setImageButton =
-        Place(new QPushButton(LoadAppString(StringId::SetImage), this), "setImageButton", {460, 20, 120, 28});
-    clearImageButton =
-        Place(new QPushButton(LoadAppString(StringId::ClearImage), this), "clearImageButton", {460, 56, 120, 28});
+    logoPathEdit->setFixedWidth(LogoSize.width());
+    setImageButton = Named(new QPushButton(LoadAppString(StringId::SetImage)), "setImageButton");
+    clearImageButton = Named(new QPushButton(LoadAppString(StringId::ClearImage)), "clearImageButton");
 
-    companyLabel = PlaceLabel(this, StringId::Company, "companyLabel", {20, 238, 110, 24});
-    companyEdit = Place(new LimitedLineEdit(NameLimit, this), "companyEdit", {140, 238, 300, 24});
-    authorLabel = PlaceLabel(this, StringId::Author, "authorLabel", {20, 272, 110, 24});
-    authorEdit = Place(new LimitedLineEdit(NameLimit, this), "authorEdit", {140, 272, 300, 24});
+    companyLabel = NamedLabel(StringId::Company, "companyLabel");
+    companyEdit = Named(new LimitedLineEdit(NameLimit), "companyEdit");
+    authorLabel = NamedLabel(StringId::Author, "authorLabel");
+    authorEdit = Named(new LimitedLineEdit(NameLimit), "authorEdit");
 
-    dateRadio = Place(new QRadioButton(LoadAppString(StringId::Date), this), "dateRadio", {20, 308, 110, 24});
-    datePicker = Place(new QDateTimeEdit(this), "datePicker", {140, 308, 160, 24});
+    dateRadio = Named(new QRadioButton(LoadAppString(StringId::Date)), "dateRadio");
+    datePicker = Named(new QDateTimeEdit, "datePicker");
     datePicker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     datePicker->setCalendarPopup(true);
-    noDateRadio = Place(new QRadioButton(LoadAppString(StringId::NoDate), this), "noDateRadio", {320, 308, 120, 24});
+    noDateRadio = Named(new QRadioButton(LoadAppString(StringId::NoDate)), "noDateRadio");
     dateRadio->setChecked(true);
 
-    commentsLabel = PlaceLabel(this, StringId::GeneralComments, "commentsLabel", {20, 346, 300, 20});
-    commentsEdit =
-        Place(new cColourEdit(cColourEdit::Lines::Multiple, this), "generalCommentsEdit", {20, 368, 560, 290});
+    commentsLabel = NamedLabel(StringId::GeneralComments, "commentsLabel");
+    commentsEdit = Named(new cColourEdit(cColourEdit::Lines::Multiple), "generalCommentsEdit");
     commentsEdit->SetLimitText(CommentsLimit);
+    commentsEdit->setMinimumSize(560, 200);
+    LayOutControls();
+}
+
+void TitleDlg::LayOutControls()
+{
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(setImageButton);
+    buttons->addWidget(clearImageButton);
+    buttons->addStretch();
+
+    auto* date = new QHBoxLayout;
+    date->addWidget(datePicker);
+    date->addSpacing(20);
+    date->addWidget(noDateRadio);
+    date->addStretch();
+
+    auto* form = new QGridLayout;
+    form->setColumnMinimumWidth(0, LabelWidth);
+    form->setHorizontalSpacing(10);
+    form->addWidget(logoFrame, 0, 0, 1, 2);
+    form->addLayout(buttons, 0, 2);
+    form->addWidget(logoPathEdit, 1, 0, 1, 2);
+    form->addWidget(companyLabel, 2, 0);
+    form->addWidget(companyEdit, 2, 1);
+    form->addWidget(authorLabel, 3, 0);
+    form->addWidget(authorEdit, 3, 1);
+    form->addWidget(dateRadio, 4, 0);
+    form->addLayout(date, 4, 1, 1, 2);
+    // Room the window adds goes to the right of the buttons, not into them.
+    form->setColumnStretch(3, 1);
+    setImageButton->setMinimumWidth(ButtonWidth);
+    clearImageButton->setMinimumWidth(ButtonWidth);
+    companyEdit->setFixedWidth(FieldWidth);
+    authorEdit->setFixedWidth(FieldWidth);
+
+    // The form keeps its size; the comments box grows with the window in both directions.
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(20, 20, 20, 20);
+    page->addLayout(form);
+    page->addSpacing(12);
+    page->addWidget(commentsLabel);
+    page->addWidget(commentsEdit, 1);
 }
 
 void TitleDlg::ConnectControls()

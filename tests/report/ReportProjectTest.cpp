@@ -91,6 +91,54 @@ TEST(ReportProject, ListsOfDifferentLengthsMakeNoProject)
     EXPECT_EQ(project->DetailsAt(0)->name, "A");
 }
 
+// A move as the rows of the Image Select page make it, and where the shown inspection ends up.
+struct MoveCase
+{
+    int from;
+    int to;
+    int shownBefore; // 1-based, 0 for none
+    const char* order; // the inspections' names afterwards
+    int shownAfter;
+};
+
+class InspectionMove : public testing::TestWithParam<MoveCase>
+{
+};
+
+TEST_P(InspectionMove, SelectionAndDetailsMoveTogetherAndTheShownOneIsFollowed)
+{
+    const MoveCase& c = GetParam();
+    ReportProject project = ThreeInspections();
+    project.SelectionAt(0)->measurement.emissivity = 0.5f;
+    project.SetCurrentPosition(c.shownBefore);
+    const bool valid = c.from >= 0 && c.from < 3 && c.to >= 0 && c.to < 3;
+    EXPECT_EQ(project.MoveInspection(c.from, c.to), valid);
+    QString order;
+    for (int index = 0; index < project.InspectionCount(); ++index) {
+        order += project.DetailsAt(index)->name;
+        // Each record still sits beside its own files and measurement settings.
+        EXPECT_EQ(project.SelectionAt(index)->snapshotPath, project.DetailsAt(index)->name.toLower() + ".qvx");
+        EXPECT_EQ(project.SelectionAt(index)->measurement.emissivity.has_value(),
+                  project.DetailsAt(index)->name == "A");
+    }
+    EXPECT_EQ(order, c.order);
+    EXPECT_EQ(project.CurrentPosition(), c.shownAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moves,
+                         InspectionMove,
+                         testing::Values(MoveCase {1, 0, 2, "BAC", 1},
+                                         MoveCase {0, 1, 2, "BAC", 1},
+                                         MoveCase {0, 2, 1, "BCA", 3},
+                                         MoveCase {2, 0, 1, "CAB", 2},
+                                         MoveCase {2, 0, 3, "CAB", 1},
+                                         MoveCase {0, 2, 3, "BCA", 2},
+                                         MoveCase {1, 2, 1, "ACB", 1},
+                                         MoveCase {1, 1, 2, "ABC", 2},
+                                         MoveCase {0, 1, 0, "BAC", 0},
+                                         MoveCase {2, 3, 3, "ABC", 3},
+                                         MoveCase {-1, 0, 1, "ABC", 1}));
+
 TEST(DetailsList, RemovingOutsideTheListDoesNothing)
 {
     DetailsList list;

@@ -5,6 +5,8 @@
 #include "app/dialogs/cReportOptionsDlg.h"
 #include "app/dialogs/cTemplateDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
+#include "app/language/LanguageLoader.h"
+#include "app/language/LanguageTable.h"
 #include "app/settings/Settings.h"
 #include "app/settings/SettingsMessages.h"
 #include "app/settings/SettingsStores.h"
@@ -13,9 +15,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -32,6 +36,16 @@ QStringList Items(const QComboBox& list)
         items << list.itemText(i);
     }
     return items;
+}
+
+// Every language of the table, as a program with all libraries installed offers them.
+QList<int> EveryLanguage()
+{
+    QList<int> all;
+    for (int index = 0; index < LanguageCount; ++index) {
+        all << index;
+    }
+    return all;
 }
 
 // What the language dialog does with a choice, given what is stored and what runs.
@@ -59,7 +73,7 @@ TEST_P(LanguageNoticeTest, RestartNoticeOnlyForAStoredChange)
     if (c.stored >= 0) {
         ASSERT_EQ(WriteLanguageSetting(c.stored), SettingWrite::Written);
     }
-    cLanguageDlg dialog(c.running);
+    cLanguageDlg dialog(c.running, EveryLanguage());
     auto* list = dialog.findChild<QComboBox*>("choiceList");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->currentIndex(), c.running);
@@ -90,9 +104,9 @@ INSTANTIATE_TEST_SUITE_P(Choices,
                              return name;
                          });
 
-TEST_F(DialogsTest, LanguageDialogListsTheFourteenLanguages)
+TEST_F(DialogsTest, LanguageDialogListsTheLanguagesItIsGiven)
 {
-    cLanguageDlg dialog(0);
+    cLanguageDlg dialog(0, EveryLanguage());
     EXPECT_EQ(dialog.windowTitle(), "Language");
     const QStringList expected = {"English",
                                   "Deutsch",
@@ -113,9 +127,39 @@ TEST_F(DialogsTest, LanguageDialogListsTheFourteenLanguages)
     EXPECT_EQ(dialog.findChild<QPushButton*>("cancelButton")->text(), "Cancel");
 }
 
+// Beside the program there may be libraries of some languages only: English and those are offered,
+// and a choice is stored as the language's own index.
+TEST_F(DialogsTest, LanguageDialogOffersEnglishAndTheInstalledLibrariesOnly)
+{
+    QTemporaryDir program;
+    ASSERT_TRUE(program.isValid());
+    struct Installed
+    {
+        QList<int> libraries;
+        QStringList names;
+    };
+    const Installed cases[] = {
+        {{}, {"English"}}, {{6}, {"English", "日本語"}}, {{1, 6}, {"English", "Deutsch", "日本語"}}};
+    for (const Installed& c : cases) {
+        for (const int index : c.libraries) {
+            QFile library(QDir(program.path()).filePath(LanguageLibraryFileName(index)));
+            ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+        }
+        const QList<int> installed = InstalledLanguages(program.path());
+        cLanguageDlg dialog(6, installed);
+        auto* list = dialog.findChild<QComboBox*>("choiceList");
+        EXPECT_EQ(Items(*list), c.names);
+        // The running language is selected when it is offered, else nothing is.
+        EXPECT_EQ(list->currentIndex(), c.libraries.contains(6) ? c.names.indexOf("日本語") : -1);
+        list->setCurrentIndex(int(c.names.size()) - 1);
+        dialog.accept();
+        EXPECT_EQ(GetLanguageSetting(), installed.constLast());
+    }
+}
+
 TEST_F(DialogsTest, CancelChangesNothing)
 {
-    cLanguageDlg dialog(0);
+    cLanguageDlg dialog(0, EveryLanguage());
     dialog.findChild<QComboBox*>("choiceList")->setCurrentIndex(6);
     dialog.findChild<QPushButton*>("cancelButton")->click();
     EXPECT_EQ(GetLanguageSetting(), -1);
@@ -130,7 +174,7 @@ TEST_F(DialogsTest, FailedWriteIsToldWithoutRestartNotice)
         CQvxReportWriterDoc document;
         std::unique_ptr<SettingChoiceDlg> dialog;
         if (language) {
-            dialog = std::make_unique<cLanguageDlg>(0);
+            dialog = std::make_unique<cLanguageDlg>(0, EveryLanguage());
         } else {
             dialog = std::make_unique<cTemplateDlg>(document);
         }

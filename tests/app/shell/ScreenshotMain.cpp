@@ -4,6 +4,7 @@
 #include "app/dialogs/CSplashDlg.h"
 #include "app/dialogs/cLanguageDlg.h"
 #include "app/dialogs/cSeverityCriteriaDlg.h"
+#include "app/language/LanguageLoader.h"
 #include "app/settings/Settings.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CQvxReportWriterApp.h"
@@ -46,7 +47,7 @@ bool ShootLanguage(int language, const QString& folder, const QString& name)
     CSplashDlg about(&frame);
     saved = Save(about, QDir(folder).filePath("about-" + name + ".png")) && saved;
     about.done(QDialog::Accepted);
-    cLanguageDlg languages(StringSource().language, &frame);
+    cLanguageDlg languages(StringSource().language, InstalledLanguages(QCoreApplication::applicationDirPath()), &frame);
     saved = Save(languages, QDir(folder).filePath("language-" + name + ".png")) && saved;
     languages.done(QDialog::Rejected);
     cSeverityCriteriaDlg criteria(BuiltInCriteria(SeverityKind::OverAmbient), TemperatureUnit::Celsius, &frame);

@@ -3,17 +3,20 @@
 #include "pages/imageselect/InspectionRowsModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QBuffer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeView>
 
 namespace {
 
 using FoldersTest = PageFixture;
 
-// Label, thumbnail, the copy rows show and the path Add and Pair use are one file, item by item.
+// Label, thumbnail, the copy rows show and the path Add and Pair use are one file, item by item. A
+// file that cannot be used shows its reason instead, and gives Add and Pair no path.
 void ExpectListMatchesNames(ImageSelectDlg& page, QListWidget* list, bool snapshots, const QDir& folder)
 {
     const QStringList& names = snapshots ? page.SnapshotNames() : page.ImageNames();
@@ -22,9 +25,18 @@ void ExpectListMatchesNames(ImageSelectDlg& page, QListWidget* list, bool snapsh
     ASSERT_EQ(thumbs.size(), names.size());
     for (int k = 0; k < list->count(); ++k) {
         EXPECT_EQ(list->item(k)->text(), names[k]);
+        const QString full = folder.filePath(names[k]);
+        const ThumbnailResult made = snapshots ? MakeSnapshotThumbnail(full) : MakeImageThumbnail(full);
+        const QString reason = snapshots ? page.SnapshotUnreadableReason(k) : page.ImageUnreadableReason(k);
         const QString path = snapshots ? page.SnapshotItemPath(k) : page.ImageItemPath(k);
-        EXPECT_EQ(path, folder.filePath(names[k]));
-        const ThumbnailResult made = snapshots ? MakeSnapshotThumbnail(path) : MakeImageThumbnail(path);
+        EXPECT_EQ(reason.isEmpty(), made.Ok()) << names[k].toStdString();
+        if (!made.Ok()) {
+            EXPECT_TRUE(path.isEmpty());
+            EXPECT_TRUE(thumbs[k].isNull());
+            EXPECT_EQ(list->item(k)->toolTip(), names[k] + '\n' + reason);
+            continue;
+        }
+        EXPECT_EQ(path, full);
         EXPECT_EQ(thumbs[k], made.image) << names[k].toStdString();
         EXPECT_EQ(page.RowThumbs().at(list->item(k)->data(Qt::UserRole).toInt()), made.image);
     }
@@ -108,22 +120,113 @@ TEST_F(FoldersTest, BrowseListsTheFolderOfTheChosenFile)
     EXPECT_EQ(page->SnapshotNames().size(), 2);
 }
 
-TEST_F(FoldersTest, HiddenUnreadableAndBrokenFilesAreNotListed)
+// Hidden files are left out; files that cannot be used are listed, marked with their reason, and
+// neither Add nor Pair takes them.
+struct UnusableFileCase
 {
-    WriteSnapshots(3);
+    const char* name;
+    bool snapshot;
+    QByteArray (*content)();
+    const char* reason; // empty when the file can be used
+};
+
+QByteArray GoodPhoto()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TwoColourPhoto({320, 240}, Qt::red, Qt::blue).save(&buffer, "JPG");
+    return bytes;
+}
+
+void PrintTo(const UnusableFileCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class UnusableFileTest : public PageFixture, public testing::WithParamInterface<UnusableFileCase>
+{
+};
+
+TEST_P(UnusableFileTest, IsListedWithItsReasonAndCannotBeTaken)
+{
+    const UnusableFileCase& c = GetParam();
+    WriteSnapshots(1);
     WriteSnapshot(snapshotDir, ".hidden.qvx");
-    WriteFile(snapshotDir, "broken.qvx", "not a snapshot");
+    WritePhoto(imageDir, "a.jpg", TwoColourPhoto({64, 48}, Qt::red, Qt::blue));
+    WriteFile(c.snapshot ? snapshotDir : imageDir, c.name, c.content());
+    RefreshSnapshots(snapshotDir.path());
+    RefreshImages(imageDir.path());
+    const QStringList& names = c.snapshot ? page->SnapshotNames() : page->ImageNames();
+    ASSERT_EQ(names.size(), 2);
+    const int item = int(names.indexOf(c.name));
+    ASSERT_GE(item, 0);
+    EXPECT_TRUE(
+        (c.snapshot ? page->SnapshotUnreadableReason(item) : page->ImageUnreadableReason(item)).startsWith(c.reason));
+    ExpectListMatchesNames(*page,
+                           Child<QListWidget>(c.snapshot ? "snapshotFolderList" : "imageFolderList"),
+                           c.snapshot,
+                           c.snapshot ? snapshotDir : imageDir);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    ClickItem(Child<QListWidget>("snapshotFolderList"), c.snapshot ? item : 0);
+    page->Add();
+    // A double-click is Add too.
+    DoubleClickItem(Child<QListWidget>("snapshotFolderList"), c.snapshot ? item : 0);
+    page->RemoveAllRows();
+    ClickItem(Child<QListWidget>("snapshotFolderList"), c.snapshot ? item : 0);
+    page->Add();
+    ASSERT_EQ(page->RowCount(), c.snapshot ? 0 : 1);
+    if (!c.snapshot) {
+        ClickItem(Child<QListWidget>("imageFolderList"), item);
+        page->Pair();
+        page->PairAll();
+        EXPECT_EQ(page->RowSelection(0)->imagePath, imageDir.filePath("a.jpg"));
+    }
+    page->AddAll();
+    EXPECT_EQ(page->RowCount(), c.snapshot ? 1 : 2);
+}
+
+QByteArray NotASnapshot()
+{
+    return "not a snapshot";
+}
+
+QByteArray TruncatedPhoto()
+{
+    return GoodPhoto().left(GoodPhoto().size() / 2);
+}
+
+QByteArray NotAPicture()
+{
+    return "no picture at all";
+}
+
+QByteArray NotABitmap()
+{
+    return "BM but nothing else";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files,
+    UnusableFileTest,
+    testing::Values(
+        UnusableFileCase {"broken.qvx", true, NotASnapshot, "This is not a snapshot file that can be read."},
+        UnusableFileCase {"cut.jpg", false, TruncatedPhoto, "The picture has damaged data:\nCorrupt JPEG data"},
+        UnusableFileCase {"text.jpg", false, NotAPicture, "The picture cannot be decoded."},
+        UnusableFileCase {"text.bmp", false, NotABitmap, "This is not a bitmap file that can be read."}));
+
+TEST_F(FoldersTest, AFileThatCannotBeOpenedIsMarkedAsSuch)
+{
+    WriteSnapshots(1);
     const QString locked = WriteSnapshot(snapshotDir, "locked.qvx");
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
-    const bool lockWorks = !QFile(locked).open(QIODevice::ReadOnly);
-    RefreshSnapshots(snapshotDir.path());
-    QStringList expected {"s0.qvx", "s1.qvx", "s2.qvx"};
-    if (!lockWorks) {
-        expected.insert(0, "locked.qvx");
+    if (QFile(locked).open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "this user reads files whatever their permissions";
     }
-    EXPECT_EQ(page->SnapshotNames(), expected);
-    ExpectListMatchesNames(*page, Child<QListWidget>("snapshotFolderList"), true, snapshotDir);
-    EXPECT_TRUE(dialogs.messages.empty());
+    RefreshSnapshots(snapshotDir.path());
+    EXPECT_EQ(page->SnapshotNames(), QStringList({"locked.qvx", "s0.qvx"}));
+    EXPECT_EQ(page->SnapshotUnreadableReason(0), "The file cannot be opened.");
 }
 
 TEST_F(FoldersTest, AFolderWithoutSnapshotsKeepsThePreviousList)
@@ -159,6 +262,47 @@ TEST_F(FoldersTest, AnEmptyFolderBoxIsRefusedAndThePreviousFolderComesBack)
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, "Invalid image folder");
     EXPECT_EQ(EditText("imageFolderEdit"), "");
+}
+
+TEST_F(FoldersTest, EnterInAFolderBoxListsTheFolderAsRefreshDoes)
+{
+    WriteSnapshots(2);
+    WritePhotos(1);
+    WriteFile(imageDir, "a.bmp", "BM but nothing else");
+    for (const char* edit : {"snapshotFolderEdit", "imageFolderEdit"}) {
+        const bool snapshots = QByteArray(edit) == "snapshotFolderEdit";
+        Child<QLineEdit>(edit)->setText((snapshots ? snapshotDir : imageDir).path());
+        QTest::keyClick(Child<QLineEdit>(edit), Qt::Key_Return);
+        WaitForFill();
+    }
+    EXPECT_EQ(page->SnapshotNames(), QStringList({"s0.qvx", "s1.qvx"}));
+    // Bitmaps before JPEG files, as Refresh lists them.
+    EXPECT_EQ(page->ImageNames(), QStringList({"a.bmp", "p0.jpg"}));
+    EXPECT_EQ(page->SnapshotFolder(), snapshotDir.path());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A folder that is not there is told, and the typed text stays for the user to correct.
+TEST_F(FoldersTest, ATypedFolderThatDoesNotExistIsToldAndKept)
+{
+    WriteSnapshots(2);
+    RefreshSnapshots(snapshotDir.path());
+    const QString typo = snapshotDir.filePath("no such folder");
+    for (const char* edit : {"snapshotFolderEdit", "imageFolderEdit"}) {
+        dialogs.messages.clear();
+        Child<QLineEdit>(edit)->setText(typo);
+        QTest::keyClick(Child<QLineEdit>(edit), Qt::Key_Return);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "The folder " + QDir::toNativeSeparators(typo) + " does not exist.");
+        EXPECT_EQ(dialogs.messages[0].icon, IconExclamation);
+        EXPECT_EQ(EditText(edit), typo);
+        EXPECT_TRUE(Child<QLineEdit>(edit)->hasFocus());
+    }
+    // The list still shows the folder it showed, and Add takes from it.
+    EXPECT_EQ(page->SnapshotNames(), QStringList({"s0.qvx", "s1.qvx"}));
+    ClickItem(Child<QListWidget>("snapshotFolderList"), 0);
+    page->Add();
+    EXPECT_EQ(page->RowSelection(0)->snapshotPath, snapshotDir.filePath("s0.qvx"));
 }
 
 TEST_F(FoldersTest, AChoiceBeyondAShrunkListIsForgotten)
@@ -225,10 +369,9 @@ TEST_F(FoldersTest, AddAllAndPairAllTakeTheWholeFolderWhileItsThumbnailsAreBeing
     EXPECT_EQ(page->RowSelection(5)->imagePath, imageDir.filePath("s4.jpg"));
 
     WaitForFill();
-    // The file that is no snapshot has left the list and the row made from it.
-    QStringList shown = listed;
-    shown.removeAt(4);
-    EXPECT_EQ(page->SnapshotNames(), shown);
+    // The file that is no snapshot stays listed, marked; the row made from it has gone.
+    EXPECT_EQ(page->SnapshotNames(), listed);
+    EXPECT_FALSE(page->SnapshotUnreadableReason(4).isEmpty());
     ExpectListMatchesNames(*page, Child<QListWidget>("snapshotFolderList"), true, snapshotDir);
     ExpectListMatchesNames(*page, Child<QListWidget>("imageFolderList"), false, imageDir);
     ASSERT_EQ(page->RowCount(), 6);

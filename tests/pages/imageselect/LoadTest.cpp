@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFile>
 
+#include <QListWidget>
 #include <QTreeView>
 
 namespace {
@@ -53,22 +54,48 @@ TEST_F(LoadTest, RebuildsRowsImagesStrokesAndDetails)
     EXPECT_EQ(page->RowThumbIndex(1, 1), -1);
     EXPECT_EQ(page->RowThumbs()[0], MakeSnapshotThumbnail(selections[0].snapshotPath).image);
     EXPECT_EQ(page->SelectedRow(), 1);
+    // The previews show the selected row's files.
+    EXPECT_FALSE(Child<SnapshotPreview>("snapshotPreview")->Blank());
+    EXPECT_EQ(Child<SnapshotPreview>("snapshotPreview")->PreviewedPath(), selections[1].snapshotPath);
+    EXPECT_TRUE(Child<ImagePreview>("imagePreview")->Blank());
+    ClickItem(Child<QTreeView>("inspectionsList"), 0);
+    EXPECT_TRUE(Child<ImagePreview>("imagePreview")->PreviewPicture().has_value());
 }
 
-TEST_F(LoadTest, ClearPageKeepsFoldersAndNames)
+TEST_F(LoadTest, APreviouslyOpenedProjectShowsItsPreviewsAfterOpening)
+{
+    const auto selections = TwoSelections();
+    ASSERT_TRUE(page->LoadSelections({selections[1], selections[0]}, TwoRecords()));
+    EXPECT_EQ(Child<SnapshotPreview>("snapshotPreview")->PreviewedPath(), selections[0].snapshotPath);
+    EXPECT_FALSE(Child<ImagePreview>("imagePreview")->Blank());
+    EXPECT_TRUE(Child<ImagePreview>("imagePreview")->PreviewPicture().has_value());
+}
+
+// After New (or Open) the folder boxes and the lists agree: the folders stay listed afresh, and a
+// folder that has gone empties its box and its list.
+TEST_F(LoadTest, ClearPageListsTheFoldersAgain)
 {
     WriteSnapshots(2);
+    WritePhotos(1);
     RefreshSnapshots(snapshotDir.path());
+    RefreshImages(imageDir.path());
     page->AddAll();
+    ASSERT_TRUE(imageDir.removeRecursively());
     page->ClearPage();
+    WaitForFill();
     EXPECT_EQ(page->RowCount(), 0);
     EXPECT_EQ(document.Project().InspectionCount(), 0);
-    EXPECT_TRUE(page->RowThumbs().isEmpty());
-    EXPECT_TRUE(page->SnapshotThumbs().isEmpty());
-    EXPECT_EQ(page->SnapshotNames().size(), 2);
+    EXPECT_EQ(page->SnapshotNames(), QStringList({"s0.qvx", "s1.qvx"}));
+    EXPECT_EQ(Child<QListWidget>("snapshotFolderList")->count(), 2);
+    EXPECT_EQ(page->SnapshotThumbs().at(1), MakeSnapshotThumbnail(snapshotDir.filePath("s1.qvx")).image);
     EXPECT_EQ(page->SnapshotFolder(), snapshotDir.path());
+    EXPECT_EQ(EditText("snapshotFolderEdit"), snapshotDir.path());
+    EXPECT_TRUE(page->ImageNames().isEmpty());
+    EXPECT_EQ(Child<QListWidget>("imageFolderList")->count(), 0);
+    EXPECT_EQ(EditText("imageFolderEdit"), "");
     EXPECT_EQ(LabelText(), "Inspections: 0");
     EXPECT_TRUE(Child<SnapshotPreview>("snapshotPreview")->Blank());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 struct MissingSnapshotCase

@@ -1,7 +1,12 @@
 #include "PageFixture.h"
 
 #include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeView>
+
+#include <map>
+#include <ostream>
 
 namespace {
 
@@ -121,6 +126,122 @@ TEST_F(RowsTest, RemovingTypedDataAsksFirst)
     page->RemoveAllRows();
     EXPECT_EQ(page->RowCount(), 0);
     EXPECT_EQ(document.Project().Details().Count(), 0);
+}
+
+// Rows chosen with Ctrl-click go together, after one question for all the typed data among them.
+TEST_F(RowsTest, SeveralSelectedRowsAreRemovedTogether)
+{
+    page->AddAll();
+    page->AddAll();
+    ASSERT_EQ(page->RowCount(), 6);
+    document.Project().DetailsAt(1)->name = "B";
+    document.Project().DetailsAt(4)->name = "E";
+    document.Project().DetailsAt(5)->name = "F";
+    auto* list = Child<QTreeView>("inspectionsList");
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    for (const int row : {4, 1, 3}) {
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    EXPECT_EQ(page->SelectedRows(), QList<int>({1, 3, 4}));
+    dialogs.AnswerNextMessage(ResultYes);
+    page->RemoveRow();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Inspection data has been entered for 2 "));
+    ASSERT_EQ(page->RowCount(), 3);
+    ASSERT_EQ(document.Project().Details().Count(), 3);
+    EXPECT_EQ(document.Project().DetailsAt(2)->name, "F");
+    EXPECT_EQ(page->RowSelection(1)->snapshotPath, page->SnapshotItemPath(2));
+    EXPECT_EQ(page->SelectedRows(), QList<int>({1}));
+    EXPECT_EQ(LabelText(), "Inspections: 3");
+}
+
+// A move as the buttons or Ctrl+Up / Ctrl+Down make it: the rows take their thumbnails, files and
+// details records along, and the Inspection Data page stays on the inspection it showed.
+struct RowMoveCase
+{
+    const char* name;
+    QList<int> selected;
+    bool up;
+    bool keys;
+    const char* order; // the details' names afterwards
+    QList<int> selectedAfter;
+};
+
+void PrintTo(const RowMoveCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class RowMoveTest : public RowsTest, public testing::WithParamInterface<RowMoveCase>
+{
+};
+
+TEST_P(RowMoveTest, RowsCarryTheirInspections)
+{
+    const RowMoveCase& c = GetParam();
+    page->AddAll();
+    page->Add();
+    ASSERT_EQ(page->RowCount(), 4);
+    const char* names[] = {"A", "B", "C", "D"};
+    std::map<QString, std::pair<QString, int>> filesOf;
+    for (int row = 0; row < 4; ++row) {
+        document.Project().DetailsAt(row)->name = names[row];
+        filesOf[names[row]] = {page->RowSelection(row)->snapshotPath, page->RowThumbIndex(row, 0)};
+    }
+    document.Project().SetCurrentPosition(3); // "C"
+    document.SetModified(false);
+    auto* list = Child<QTreeView>("inspectionsList");
+    list->clearSelection();
+    for (const int row : c.selected) {
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    if (c.keys) {
+        QTest::keyClick(list, c.up ? Qt::Key_Up : Qt::Key_Down, Qt::ControlModifier);
+    } else {
+        Child<QPushButton>(c.up ? "moveUpButton" : "moveDownButton")->click();
+    }
+    QString order;
+    for (int row = 0; row < 4; ++row) {
+        const QString name = document.Project().DetailsAt(row)->name;
+        order += name;
+        EXPECT_EQ(page->RowSelection(row)->snapshotPath, filesOf[name].first);
+        EXPECT_EQ(page->RowThumbIndex(row, 0), filesOf[name].second);
+    }
+    EXPECT_EQ(order, c.order);
+    EXPECT_EQ(page->SelectedRows(), c.selectedAfter);
+    EXPECT_EQ(document.Project().DetailsAt(document.Project().CurrentPosition() - 1)->name, "C");
+    EXPECT_EQ(document.IsModified(), order != "ABCD");
+}
+
+INSTANTIATE_TEST_SUITE_P(Moves,
+                         RowMoveTest,
+                         testing::Values(RowMoveCase {"one row up by button", {2}, true, false, "ACBD", {1}},
+                                         RowMoveCase {"one row down by keys", {0}, false, true, "BACD", {1}},
+                                         RowMoveCase {"two rows up by keys", {1, 3}, true, true, "BADC", {0, 2}},
+                                         RowMoveCase {"a block down by button", {1, 2}, false, false, "ADBC", {2, 3}},
+                                         RowMoveCase {"the first row cannot go up", {0, 2}, true, true, "ABCD", {0, 2}},
+                                         RowMoveCase {"the last row cannot go down", {3}, false, false, "ABCD", {3}},
+                                         RowMoveCase {"nothing selected", {}, true, false, "ABCD", {}}));
+
+TEST_F(RowsTest, RowsShowTheFileNamesWithTheFullPathAsTooltip)
+{
+    page->Add();
+    WritePhotos(1);
+    RefreshImages(imageDir.path());
+    ClickItem(Child<QTreeView>("inspectionsList"), 0);
+    page->Pair();
+    const QAbstractItemModel* model = Child<QTreeView>("inspectionsList")->model();
+    EXPECT_EQ(model->index(0, 0).data().toString(), "s1.qvx");
+    EXPECT_EQ(model->index(0, 0).data(Qt::ToolTipRole).toString(),
+              QDir::toNativeSeparators(snapshotDir.filePath("s1.qvx")));
+    EXPECT_EQ(model->index(0, 1).data().toString(), "p0.jpg");
+    EXPECT_EQ(model->index(0, 1).data(Qt::ToolTipRole).toString(),
+              QDir::toNativeSeparators(imageDir.filePath("p0.jpg")));
+    page->Unpair();
+    EXPECT_FALSE(model->index(0, 1).data().isValid());
+    EXPECT_FALSE(model->index(0, 1).data(Qt::ToolTipRole).isValid());
 }
 
 TEST_F(RowsTest, InspectionsChangedTellsTheDetailsPage)

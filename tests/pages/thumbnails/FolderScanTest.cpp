@@ -45,14 +45,14 @@ TEST_F(FolderScanTest, HiddenFilesFoldersAndDanglingLinksAreLeftOut)
     EXPECT_EQ(ListFolderFiles(folder.path(), "qvx"), QStringList({"d.qvx"}));
 }
 
-TEST_F(FolderScanTest, UnreadableFilesAreLeftOut)
+TEST_F(FolderScanTest, UnreadableFilesAreListedForTheListToMark)
 {
     const QString path = WriteFile(folder, "locked.qvx", "x");
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
     if (QFile file(path); file.open(QIODevice::ReadOnly)) {
         GTEST_SKIP() << "this user reads files whatever their permissions";
     }
-    EXPECT_EQ(ListFolderFiles(folder.path(), "qvx"), QStringList({"d.qvx"}));
+    EXPECT_EQ(ListFolderFiles(folder.path(), "qvx"), QStringList({"d.qvx", "locked.qvx"}));
 }
 
 TEST_F(FolderScanTest, MissingOrEmptyFolderListsNothing)

@@ -132,7 +132,7 @@ TEST_F(ThumbnailFillTest, PathsKeepOneResultEachFailuresIncluded)
     ASSERT_EQ(made.size(), 4);
     EXPECT_TRUE(made[0].Ok());
     EXPECT_EQ(made[1].failure, ThumbnailFailure::SnapshotNotLoaded);
-    EXPECT_EQ(made[2].failure, ThumbnailFailure::SnapshotNotLoaded);
+    EXPECT_EQ(made[2].failure, ThumbnailFailure::NotReadable);
     EXPECT_EQ(made[3].image, MakeSnapshotThumbnail(paths[3]).image);
 }
 

@@ -78,7 +78,8 @@ TEST_F(ThumbnailTest, SnapshotThumbnailCarriesTheCentreMarkOverTheScaledPicture)
 
 TEST_F(ThumbnailTest, FilesThatAreNoSnapshotFail)
 {
-    EXPECT_EQ(MakeSnapshotThumbnail(folder.filePath("missing.qvx")).failure, ThumbnailFailure::SnapshotNotLoaded);
+    EXPECT_EQ(MakeSnapshotThumbnail(folder.filePath("missing.qvx")).failure, ThumbnailFailure::NotReadable);
+    EXPECT_EQ(MakeSnapshotThumbnail(QString()).failure, ThumbnailFailure::NotReadable);
     EXPECT_EQ(MakeSnapshotThumbnail(WriteFile(folder, "junk.qvx", QByteArray(4000, 'x'))).failure,
               ThumbnailFailure::SnapshotNotLoaded);
 }
@@ -127,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Photos,
 struct BrokenPicture
 {
     const char* name;
-    const char* content; // "jpeg": a real JPEG picture; otherwise the bytes themselves
+    // "jpeg": a real JPEG picture, "half": its first half, "none": no file; otherwise the bytes themselves
+    const char* content;
     ThumbnailFailure failure;
 };
 
@@ -140,14 +142,24 @@ TEST_P(BrokenPictureTest, FailureNamesTheReader)
 {
     const BrokenPicture& broken = GetParam();
     QString path;
-    if (QByteArray(broken.content) == "jpeg") {
-        const QString jpeg = WritePhoto(folder, "real.jpg", TwoColourPhoto({64, 48}, Qt::red, Qt::blue));
-        QFile::copy(jpeg, folder.filePath(broken.name));
+    const QByteArray content(broken.content);
+    if (content == "jpeg" || content == "half") {
+        const QString jpeg = WritePhoto(folder, "real.jpg", TwoColourPhoto({640, 480}, Qt::red, Qt::blue));
+        QFile source(jpeg);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        path = WriteFile(folder, broken.name, content == "half" ? bytes.left(bytes.size() / 2) : bytes);
+    } else if (content == "none") {
         path = folder.filePath(broken.name);
     } else {
         path = WriteFile(folder, broken.name, broken.content);
     }
-    EXPECT_EQ(MakeImageThumbnail(path).failure, broken.failure);
+    const ThumbnailResult made = MakeImageThumbnail(path);
+    EXPECT_EQ(made.failure, broken.failure);
+    // A picture with errors still has its thumbnail, and the decoder's words say what is wrong.
+    EXPECT_EQ(made.image.isNull(),
+              broken.failure != ThumbnailFailure::None && broken.failure != ThumbnailFailure::PictureHasErrors);
+    EXPECT_EQ(made.detail.isEmpty(), broken.failure != ThumbnailFailure::PictureHasErrors);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,7 +170,11 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenPicture {"photo.jpg", "jpeg", ThumbnailFailure::None},
                     BrokenPicture {"short.bmp", "BM", ThumbnailFailure::InvalidBitmap},
                     BrokenPicture {"junk.jpg", "not a picture at all", ThumbnailFailure::PictureNotDecodable},
-                    BrokenPicture {"junk.BMP", "BM not a bitmap", ThumbnailFailure::PictureNotDecodable}));
+                    BrokenPicture {"junk.BMP", "BM not a bitmap", ThumbnailFailure::PictureNotDecodable},
+                    BrokenPicture {"cut.jpg", "half", ThumbnailFailure::PictureHasErrors},
+                    BrokenPicture {"cut.JPG", "half", ThumbnailFailure::PictureHasErrors},
+                    BrokenPicture {"gone.jpg", "none", ThumbnailFailure::NotReadable},
+                    BrokenPicture {"gone.bmp", "none", ThumbnailFailure::NotReadable}));
 
 TEST(BitmapFileName, OnlyTheExactLowerCaseEndingCounts)
 {

@@ -9,6 +9,7 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/StringSourceGuard.h"
 
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QLineEdit>
@@ -66,6 +67,30 @@ protected:
     CQvxReportWriterDoc document;
     std::unique_ptr<TitleDlg> page;
 };
+
+// The logo keeps the frame of the report's logo box; the comments take the room a larger window
+// gives, and at either size no control covers another or leaves the page.
+TEST_F(TitlePage, CommentsGrowWithTheWindowAndNothingOverlaps)
+{
+    Open();
+    QSize comments;
+    for (const QSize size : {QSize(980, 700), QSize(1900, 1000)}) {
+        page->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Child<QWidget>("logoFrame")->size(), QSize(420, 160));
+        const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls) {
+            EXPECT_TRUE(page->rect().contains(control->geometry())) << control->objectName().toStdString();
+            for (QWidget* other : controls) {
+                EXPECT_TRUE(control == other || !control->geometry().intersects(other->geometry()))
+                    << control->objectName().toStdString() << " covers " << other->objectName().toStdString();
+            }
+        }
+        const QSize now = Child<QWidget>("generalCommentsEdit")->size();
+        EXPECT_TRUE(comments.isEmpty() || (now.width() > comments.width() && now.height() > comments.height()));
+        comments = now;
+    }
+}
 
 TEST_F(TitlePage, FirstDisplayTakesTheRegistryDefaults)
 {
