@@ -51,6 +51,30 @@ QString EmissivityText(quint8 emissivity)
     return QString::asprintf("%.2f", double(emissivity) / 100.0);
 }
 
+double KelvinInUnit(double kelvin, int unit)
+{
+    switch (unit) {
+    case Fahrenheit:
+        return (kelvin - 273.15) * 1.8 + 32;
+    case Kelvin:
+        return kelvin;
+    default:
+        return kelvin - 273.15;
+    }
+}
+
+double KelvinFromUnit(double value, int unit)
+{
+    switch (unit) {
+    case Fahrenheit:
+        return (value - 32) / 1.8 + 273.15;
+    case Kelvin:
+        return value;
+    default:
+        return value + 273.15;
+    }
+}
+
 void SetSnapshotUnit(cQVX& snapshot, int unit)
 {
     switch (unit) {

@@ -22,5 +22,9 @@ float ReflectedTemperature(qint16 reflectedTemp, int unit);
 // "%.2f" of the snapshot's emissivity (percent) as a fraction.
 QString EmissivityText(quint8 emissivity);
 
+// A temperature in kelvin in the unit, and back, in double precision.
+double KelvinInUnit(double kelvin, int unit);
+double KelvinFromUnit(double value, int unit);
+
 // Sets the snapshot's unit code to its own code for the unit.
 void SetSnapshotUnit(cQVX& snapshot, int unit);

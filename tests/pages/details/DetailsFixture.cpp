@@ -3,6 +3,7 @@
 #include "pages/colour/cColourEdit.h"
 
 #include <QLabel>
+#include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTest>
@@ -47,6 +48,9 @@ QString DetailsFixture::EditText(const char* name) const
 {
     if (auto* edit = Child<QLineEdit>(name)) {
         return edit->text();
+    }
+    if (auto* field = Child<QAbstractSpinBox>(name)) {
+        return field->text();
     }
     return Child<cColourEdit>(name)->Text();
 }
