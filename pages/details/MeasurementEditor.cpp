@@ -7,6 +7,13 @@
 
 namespace {
 
+// The box whose corners are the two pixels, both inside it.
+QRect Spanning(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 bool Near(QPoint a, QPoint b)
 {
     return std::abs(a.x() - b.x()) <= MeasurementEditor::GrabDistance &&
@@ -150,14 +157,14 @@ MeasurementSettings MeasurementEditor::Shaped(QPoint point)
         shaped.spots[size_t(selected.index)] = point;
         break;
     case Gesture::ReshapeBox:
-        shaped.boxes[size_t(selected.index)] = QRect(anchor, point).normalized();
+        shaped.boxes[size_t(selected.index)] = Spanning(anchor, point);
         break;
     case Gesture::DrawBox:
         // A click without a drag draws nothing; it only leaves no box selected.
         if (point == anchor) {
             selected = {};
         } else {
-            shaped.boxes.push_back(QRect(anchor, point).normalized());
+            shaped.boxes.push_back(Spanning(anchor, point));
             selected = {MeasureMark::Kind::Box, int(shaped.boxes.size()) - 1};
         }
         break;

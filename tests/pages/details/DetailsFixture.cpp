@@ -2,8 +2,8 @@
 
 #include "pages/colour/cColourEdit.h"
 
-#include <QLabel>
 #include <QAbstractSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTest>
