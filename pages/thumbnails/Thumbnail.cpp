@@ -2,6 +2,7 @@
 
 #include "pages/pictures/DibImage.h"
 #include "pages/pictures/Picture.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
 
@@ -47,6 +48,19 @@ ThumbnailResult MakeSnapshotThumbnail(const QString& path)
         return Failed(ThumbnailFailure::SnapshotNotLoaded);
     }
     const QImage picture = RenderPicture(snapshot);
+    if (picture.isNull()) {
+        return Failed(ThumbnailFailure::NoSnapshotPicture);
+    }
+    return {FinishSnapshotThumbnail(picture, snapshot), ThumbnailFailure::None};
+}
+
+ThumbnailResult MakeMeasuredThumbnail(const QString& path, const MeasurementSettings& settings)
+{
+    cQVX snapshot;
+    if (!snapshot.Load(path) || !snapshot.valid) {
+        return Failed(ThumbnailFailure::SnapshotNotLoaded);
+    }
+    const QImage picture = RenderMeasuredPicture(snapshot, settings);
     if (picture.isNull()) {
         return Failed(ThumbnailFailure::NoSnapshotPicture);
     }
