@@ -129,6 +129,8 @@ void DetailsDlg::ResetPage()
     controlsShowRecord = false;
     editHistory.clear();
     lastMeasurementField.reset();
+    measurementEditor.Cancel();
+    measurementEditor.Select({});
     for (LimitedLineEdit* edit :
          {nameEdit, operatorEdit, locationEdit, equipmentEdit, measuredLoadEdit, ratedLoadEdit, loadPercentEdit}) {
         edit->clear();
