@@ -15,7 +15,7 @@
 #include "app/shell/RecentProjectsMenu.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
-#include "pages/DetailsDlg.h"
+#include "pages/details/DetailsDlg.h"
 
 #include <QAction>
 #include <QCloseEvent>

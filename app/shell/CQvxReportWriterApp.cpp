@@ -10,7 +10,7 @@
 #include "app/shell/StandardMessageBox.h"
 #include "app/strings/StringIds.h"
 #include "app/strings/StringSource.h"
-#include "pages/ImageSelectDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "app/shell/CQvxReportWriterView.h"
 
-#include "pages/DetailsDlg.h"
-#include "pages/ImageSelectDlg.h"
-#include "pages/TitleDlg.h"
+#include "pages/details/DetailsDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
+#include "pages/title/TitleDlg.h"
 
 #include <QScrollBar>
 #include <QTabWidget>

@@ -10,9 +10,11 @@ StringSourceState& State()
     return state;
 }
 
-QString TextFrom(StringModule module, unsigned id)
+// The copy a worker thread reads instead of the process's source, when it was given one.
+thread_local const StringSourceState* threadSource = nullptr;
+
+QString TextFrom(const StringSourceState& state, StringModule module, unsigned id)
 {
-    const StringSourceState& state = State();
     const char* text =
         module == StringModule::Language && state.languageLibrary ? state.languageLibrary(id) : EnglishString(id);
     return text ? QString::fromUtf8(text) : QString();
@@ -45,12 +47,24 @@ void SetLanguage(int language)
 
 QString LoadAppString(unsigned id)
 {
-    const StringSourceState& state = State();
+    const StringSourceState& state = threadSource ? *threadSource : State();
     // The library is made current only for this one load; the current module stays as it was.
     if (state.useLanguageLibrary && state.languageLibrary) {
-        return TextFrom(StringModule::Language, id);
+        return TextFrom(state, StringModule::Language, id);
     }
-    return TextFrom(state.currentModule, id);
+    return TextFrom(state, state.currentModule, id);
+}
+
+ThreadStringSource::ThreadStringSource(const StringSourceState& captured)
+    : captured(captured)
+    , previous(threadSource)
+{
+    threadSource = &this->captured;
+}
+
+ThreadStringSource::~ThreadStringSource()
+{
+    threadSource = previous;
 }
 
 void UseLanguageResources()

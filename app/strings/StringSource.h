@@ -4,7 +4,8 @@
 
 // Where the program's texts come from: its own English table, or a language library that
 // hands out its string table through one C function. Held once per process, like the
-// application object that owns it; the GUI thread is the only one that touches it.
+// application object that owns it; the GUI thread is the only one that touches it. Work on
+// another thread reads a copy the GUI thread captured for it (ThreadStringSource).
 
 // A language library's string table: the UTF-8 text of `id`, or nullptr (or "") when the
 // library lacks it.
@@ -33,6 +34,21 @@ void SetLanguage(int language);
 // The text of string `id` from the current source; empty when that source lacks it. While a
 // language library is in use, its text is used even when empty: English is no fallback.
 QString LoadAppString(unsigned id);
+
+// While alive, LoadAppString on the creating thread reads `captured`, a copy the GUI thread took
+// of StringSource() when it handed the work over, and never the process's source.
+class ThreadStringSource
+{
+public:
+    explicit ThreadStringSource(const StringSourceState& captured);
+    ~ThreadStringSource();
+    ThreadStringSource(const ThreadStringSource&) = delete;
+    ThreadStringSource& operator=(const ThreadStringSource&) = delete;
+
+private:
+    StringSourceState captured;
+    const StringSourceState* previous;
+};
 
 // Make the language library the current module, if one is loaded.
 void UseLanguageResources();

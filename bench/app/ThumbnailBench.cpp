@@ -101,5 +101,3 @@ void ThumbnailProcesses(benchmark::State& state)
 } // namespace
 
 BENCHMARK(ThumbnailProcesses)->Arg(128)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-BENCHMARK_MAIN();

@@ -2,16 +2,14 @@
 // rendering the snapshot, decoding the photo, the measurements), to follow a change of the
 // emissivity, and to paint its image strip.
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "pages/DetailsDlg.h"
+#include "pages/details/DetailsDlg.h"
 #include "pages/details/ImageArea.h"
 #include "report/ReportProject.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -95,16 +93,3 @@ BENCHMARK(BM_ChangeEmissivity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->U
 BENCHMARK(BM_PaintImageStrip)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The page keeps its temperature unit in the settings; the run leaves the user's own alone.
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,5 @@
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "pages/ImageSelectDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
 #include "pages/thumbnails/FolderScan.h"
 #include "pages/thumbnails/ThumbnailFill.h"
 #include "tools/samplegen/SampleFiles.h"
@@ -186,13 +186,3 @@ BENCHMARK(BM_PageAddAllWhileFilling)->Unit(benchmark::kMillisecond)->UseRealTime
 BENCHMARK(BM_PageProjectLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

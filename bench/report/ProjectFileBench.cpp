@@ -109,5 +109,3 @@ void DecodeProject(benchmark::State& state)
 BENCHMARK(DecodeProject)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

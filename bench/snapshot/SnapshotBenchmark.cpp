@@ -111,5 +111,3 @@ BENCHMARK_CAPTURE(Stage, Render, [](cQVX& snapshot) {
 });
 BENCHMARK_CAPTURE(Stage, RenderPicture, [](cQVX& snapshot) { benchmark::DoNotOptimize(RenderPicture(snapshot)); });
 } // namespace
-
-BENCHMARK_MAIN();

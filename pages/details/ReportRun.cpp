@@ -56,8 +56,12 @@ ReportRunOutcome RunReport(QWidget* parent,
     OutcomeCollector collector;
     ReportRunProgress progress;
     const ReportProject snapshotOfProject = project;
-    std::unique_ptr<QThread> worker(
-        QThread::create([&] { PrintReport(folder, fileName, snapshotOfProject, options, collector, &progress); }));
+    // Message boxes switch the process's string source on this thread while the report is drawn.
+    const StringSourceState strings = StringSource();
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        const ThreadStringSource workerStrings(strings);
+        PrintReport(folder, fileName, snapshotOfProject, options, collector, &progress);
+    }));
 
     QProgressDialog dialog(LoadAppString(StringId::GeneratePdfReport), LoadAppString(StringId::Cancel), 0, 0, parent);
     dialog.setObjectName(QStringLiteral("reportProgress"));

@@ -1,4 +1,4 @@
-#include "pages/ImageSelectDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
 
 #include "pages/imageselect/PreviewAreas.h"
 

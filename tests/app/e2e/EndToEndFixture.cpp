@@ -3,9 +3,9 @@
 #include "app/settings/SettingsStores.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CQvxReportWriterView.h"
-#include "pages/DetailsDlg.h"
-#include "pages/ImageSelectDlg.h"
-#include "pages/TitleDlg.h"
+#include "pages/details/DetailsDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
+#include "pages/title/TitleDlg.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/settings/Settings.h"
-#include "pages/DetailsDlg.h"
-#include "pages/ImageSelectDlg.h"
-#include "pages/TitleDlg.h"
+#include "pages/details/DetailsDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
+#include "pages/title/TitleDlg.h"
 #include "report/ReportProject.h"
 
 #include <QAbstractSpinBox>

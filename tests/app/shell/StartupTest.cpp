@@ -6,7 +6,7 @@
 #include "app/shell/CQvxReportWriterView.h"
 #include "app/shell/MainMenu.h"
 #include "app/strings/StringSource.h"
-#include "pages/ImageSelectDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,11 @@
 #include "app/strings/StringSource.h"
 #include "app/strings/StringIds.h"
+#include "app/strings/StringTable.h"
 #include "tests/support/StringSourceGuard.h"
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -114,3 +116,22 @@ TEST_F(StringSourceTest, UnloadingTheLibraryReturnsToOwnStrings)
 }
 
 } // namespace
+
+TEST_F(StringSourceTest, AWorkerReadsTheCopyItWasGivenWhateverTheGuiThreadSwitches)
+{
+    SetLanguageLibrary(&SmallLibrary);
+    SetUseLanguageLibrary(true);
+    const StringSourceState captured = StringSource();
+    // The GUI thread goes back to English after handing the work over.
+    SetUseLanguageLibrary(false);
+    UseOwnResources();
+
+    QString onWorker;
+    std::thread worker([&] {
+        const ThreadStringSource strings(captured);
+        onWorker = LoadAppString(StringId::Ok);
+    });
+    worker.join();
+    EXPECT_EQ(onWorker, QStringLiteral("オーケー"));
+    EXPECT_EQ(LoadAppString(StringId::Ok), QString::fromUtf8(EnglishString(StringId::Ok)));
+}

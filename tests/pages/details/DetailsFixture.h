@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "pages/DetailsDlg.h"
+#include "pages/details/DetailsDlg.h"
 #include "tests/support/PageSamples.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/StringSourceGuard.h"

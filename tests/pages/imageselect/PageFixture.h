@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/gui/CQvxReportWriterDoc.h"
-#include "pages/ImageSelectDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
 #include "pages/imageselect/PreviewAreas.h"
 #include "tests/support/PageSamples.h"
 #include "tests/support/ScriptedDialogs.h"

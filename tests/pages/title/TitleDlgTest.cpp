@@ -1,4 +1,4 @@
-#include "pages/TitleDlg.h"
+#include "pages/title/TitleDlg.h"
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "pages/colour/cColourEdit.h"
 #include "pages/title/LogoFrame.h"

@@ -1,4 +1,4 @@
-#include "pages/ImageSelectDlg.h"
+#include "pages/imageselect/ImageSelectDlg.h"
 
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/strings/StringIds.h"
