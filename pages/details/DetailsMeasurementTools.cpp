@@ -1,4 +1,4 @@
-#include "pages/DetailsDlg.h"
+#include "pages/details/DetailsDlg.h"
 
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "app/gui/MessageBox.h"
