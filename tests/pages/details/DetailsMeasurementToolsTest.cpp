@@ -97,6 +97,9 @@ TEST_F(DetailsMeasurementTools, EmissivityAndReflectedTemperatureCorrectEveryTem
         EXPECT_EQ(EditText("cursorTempB"), TemperatureText(measured->MarkerTemperature(1), c.unit));
         EXPECT_EQ(EditText("differenceEdit"), DifferenceText(measured->MarkerDifference(0, 1), c.unit));
         EXPECT_NE(Child<TemperatureScaleView>("temperatureScale")->Labels(), cameraScale);
+        // A cursor choice reads the snapshot again: the corrections still hold.
+        emit Child<QComboBox>("cursorListB")->activated(1);
+        EXPECT_EQ(EditText("cursorTempA"), TemperatureText(measured->MarkerTemperature(0), c.unit));
     }
     EXPECT_TRUE(document.IsModified());
     // Typing the camera's own emissivity back is no correction.
