@@ -9,15 +9,13 @@
 
 namespace {
 
-enum Flag : quint32 {
-    EmissivityFlag = 1u << 0,
-    ReflectedFlag = 1u << 1,
-    PaletteFlag = 1u << 2,
-    RangeFlag = 1u << 3,
-    SpotsFlag = 1u << 4,
-    BoxesFlag = 1u << 5,
-    KnownFlags = (1u << 6) - 1,
-};
+constexpr quint32 EmissivityFlag = 1u << 0;
+constexpr quint32 ReflectedFlag = 1u << 1;
+constexpr quint32 PaletteFlag = 1u << 2;
+constexpr quint32 RangeFlag = 1u << 3;
+constexpr quint32 SpotsFlag = 1u << 4;
+constexpr quint32 BoxesFlag = 1u << 5;
+constexpr quint32 KnownFlags = (1u << 6) - 1;
 
 std::optional<float> ReadFloat(EntryReader& in)
 {
@@ -123,9 +121,10 @@ bool ReadSettings(EntryReader& in, MeasurementSettings& settings)
 
 void WriteSettings(EntryWriter& out, const MeasurementSettings& settings)
 {
-    const quint32 flags = (settings.emissivity ? EmissivityFlag : 0) | (settings.reflectedKelvin ? ReflectedFlag : 0) |
-        (settings.palette ? PaletteFlag : 0) | (settings.manualRange ? RangeFlag : 0) |
-        (settings.spots.empty() ? 0 : SpotsFlag) | (settings.boxes.empty() ? 0 : BoxesFlag);
+    const quint32 flags = (settings.emissivity ? EmissivityFlag : 0u) |
+        (settings.reflectedKelvin ? ReflectedFlag : 0u) | (settings.palette ? PaletteFlag : 0u) |
+        (settings.manualRange ? RangeFlag : 0u) | (settings.spots.empty() ? 0u : SpotsFlag) |
+        (settings.boxes.empty() ? 0u : BoxesFlag);
     out.WriteUInt32(flags);
     if (settings.emissivity) {
         WriteFloat(out, *settings.emissivity);

@@ -31,6 +31,32 @@ double FromCelsius(double celsius, TemperatureUnit unit)
     return celsius;
 }
 
+double FromKelvin(double kelvin, TemperatureUnit unit)
+{
+    switch (unit) {
+    case TemperatureUnit::Fahrenheit:
+        return (kelvin - 273.15) * 1.8 + 32;
+    case TemperatureUnit::Kelvin:
+        return kelvin;
+    case TemperatureUnit::Celsius:
+        break;
+    }
+    return kelvin - 273.15;
+}
+
+double ToKelvin(double value, TemperatureUnit unit)
+{
+    switch (unit) {
+    case TemperatureUnit::Fahrenheit:
+        return (value - 32) / 1.8 + 273.15;
+    case TemperatureUnit::Kelvin:
+        return value;
+    case TemperatureUnit::Celsius:
+        break;
+    }
+    return value + 273.15;
+}
+
 float ReflectedTemperature(qint16 reflectedTemp, TemperatureUnit unit)
 {
     const float celsius = float(reflectedTemp) / 100.0f;

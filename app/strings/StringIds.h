@@ -276,6 +276,27 @@ constexpr unsigned PackNothingLeft = 2427; // "%s" the folder
 // The measurements the thermographer adds, as the report prints them.
 constexpr unsigned BoxTable = 2500; // the table's title; "Box n" labels its rows
 constexpr unsigned BoxStatisticsHeading = 2501;
+// The measurement tools of the Inspection Data page.
+constexpr unsigned CameraValues = 2550;
+constexpr unsigned Palette = 2551;
+constexpr unsigned GreyPalette = 2552;
+constexpr unsigned IronbowPalette = 2553;
+constexpr unsigned RainbowPalette = 2554;
+constexpr unsigned HighContrastPalette = 2555;
+constexpr unsigned ColourRange = 2556;
+constexpr unsigned AutomaticRange = 2557;
+constexpr unsigned ManualRange = 2558;
+constexpr unsigned RangeLowHigh = 2559;
+constexpr unsigned RangeLowBelowHigh = 2560;
+constexpr unsigned ArrowTool = 2561;
+constexpr unsigned SpotTool = 2562;
+constexpr unsigned BoxTool = 2563;
+constexpr unsigned ArrowToolTip = 2564;
+constexpr unsigned SpotToolTip = 2565;
+constexpr unsigned BoxToolTip = 2566;
+constexpr unsigned TooManySpots = 2567; // "%d" the most spots
+constexpr unsigned TooManyBoxes = 2568; // "%d" the most boxes
+constexpr unsigned BoxStatisticsLine = 2570; // box number, maximum, minimum, average
 
 // The application name, and the tab captions of the three pages.
 constexpr unsigned ApplicationName = 57344;

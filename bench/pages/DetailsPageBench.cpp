@@ -1,11 +1,13 @@
 // How long the Inspection Data page takes to step to the next inspection (storing the shown one,
-// rendering the snapshot, decoding the photo, the measurements) and to paint its image strip.
+// rendering the snapshot, decoding the photo, the measurements), to follow a change of the
+// emissivity, and to paint its image strip.
 #include "app/gui/CQvxReportWriterDoc.h"
 #include "pages/details/DetailsDlg.h"
 #include "pages/details/ImageArea.h"
 #include "report/ReportProject.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QPainter>
 
@@ -59,7 +61,35 @@ void BM_PaintImageStrip(benchmark::State& state)
     }
 }
 
+// One change of the emissivity on the page: the snapshot corrected, its picture rendered again,
+// the cursors, difference, scale and box statistics updated, and the image strip painted.
+void BM_ChangeEmissivity(benchmark::State& state)
+{
+    CQvxReportWriterDoc document;
+    AddExamples(document.Project());
+    MeasurementSettings& settings = document.Project().SelectionAt(0)->measurement;
+    settings.spots = {{40, 30}, {120, 90}};
+    settings.boxes = {QRect(10, 10, 60, 40), QRect(80, 50, 70, 60)};
+    if (state.range(0) != 0) {
+        settings.manualRange = ManualColourRange {290.0f, 330.0f};
+    }
+    DetailsDlg page(&document);
+    page.resize(980, 700);
+    page.show();
+    auto* emissivity = page.findChild<QDoubleSpinBox*>(QStringLiteral("emissivityEdit"));
+    auto* area = page.findChild<ImageArea*>(QStringLiteral("imageArea"));
+    QImage inside(ImageArea::InsideWidth, ImageArea::InsideHeight, QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        emissivity->setValue(step++ % 2 == 0 ? 0.80 : 0.81);
+        QPainter painter(&inside);
+        area->PaintInside(painter);
+    }
+    state.SetLabel(state.range(0) != 0 ? "manual range" : "automatic range");
+}
+
 BENCHMARK(BM_NextInspection)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChangeEmissivity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintImageStrip)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace

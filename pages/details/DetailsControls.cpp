@@ -217,15 +217,12 @@ void DetailsDlg::BuildMeasurementPanel()
     }
     PlaceLabel(this, QStringLiteral("differenceLabel"), Row(labelX, 6, 130, 80), StringId::Difference);
     differenceEdit = PlaceReadOnly(this, QStringLiteral("differenceEdit"), Row(fieldX, 6, 100, 80));
-    PlaceLabel(this, QStringLiteral("emissivityLabel"), Row(labelX, 7, 130, 80), StringId::Emissivity);
-    emissivityEdit = PlaceReadOnly(this, QStringLiteral("emissivityEdit"), Row(fieldX, 7, 100, 80));
-    PlaceLabel(this, QStringLiteral("reflectedLabel"), Row(labelX, 8, 130, 80), StringId::ReflectedTemp);
-    reflectedEdit = PlaceReadOnly(this, QStringLiteral("reflectedEdit"), Row(fieldX, 8, 100, 80));
+    BuildMeasurementTools();
 }
 
 void DetailsDlg::BuildBuildingFields()
 {
-    constexpr int top = 380;
+    constexpr int top = 470;
     const unsigned labels[] = {StringId::IndoorTemperature,
                                StringId::OutdoorTemperature,
                                StringId::RelativeHumidity,

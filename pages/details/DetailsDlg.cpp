@@ -217,5 +217,10 @@ void DetailsDlg::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Delete && measurementEditor.Selected().kind != MeasureMark::Kind::None) {
+        RemoveSelectedMark();
+        event->accept();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }

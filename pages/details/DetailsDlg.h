@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/details/MeasurementControls.h"
+#include "pages/details/MeasurementEditor.h"
 #include "pages/details/StrokeTracker.h"
 #include "report/InspectionDetails.h"
 #include "report/PenStroke.h"
@@ -15,6 +17,7 @@
 class CQvxReportWriterDoc;
 class ImageArea;
 class LimitedLineEdit;
+class MeasureToolBar;
 class QButtonGroup;
 class QComboBox;
 class QDateTimeEdit;
@@ -60,6 +63,7 @@ public:
     void Next();
     void GenerateReport();
     void ChangePenColour();
+    // Takes back the last stroke or measurement edit of the shown inspection.
     void UndoStroke();
     void ClearStrokes();
     // The user's choice in "Temperature Units": the project's unit from now on (its typed values
@@ -129,6 +133,33 @@ private:
     void OnCursorChanged();
     void ShowCursorTemperature(QComboBox* list, cColourEdit* field);
 
+    // The thermographer's measurement settings and tools (DetailsMeasurementTools.cpp).
+    void BuildMeasurementTools();
+    const MeasurementSettings& ShownMeasurement() const;
+    // The camera's markers the loaded snapshot offers as cursors, before the extra spots.
+    int CameraMarkerCount() const;
+    // The loaded snapshot measured with the shown inspection's settings over the camera's values.
+    void CorrectShownSnapshot();
+    void RenderShownSnapshot();
+    // The settings of the shown inspection become `settings`, as one step of Undo (steps of the
+    // same field in a row make one), and everything measured follows. `removedSpot` is the extra
+    // spot the edit took away, if any, so that the cursors choosing later spots follow them.
+    void EditMeasurement(const MeasurementSettings& settings,
+                         std::optional<MeasurementField> field = std::nullopt,
+                         int removedSpot = -1);
+    void ShowEditedMeasurement(int removedSpot = -1);
+    void ShowMeasurementSettings();
+    void ShowMeasureMarks(const MeasurementSettings& settings);
+    void RefillCursorLists(int removedSpot);
+    // Temperature of a cursor list position (1.. the camera's markers, then the extra spots).
+    std::optional<float> CursorTemperature(int position) const;
+    std::optional<float> CursorDifference() const;
+    bool PressMeasureTool(QMouseEvent* event);
+    bool MoveMeasureTool(QMouseEvent* event);
+    bool ReleaseMeasureTool(QMouseEvent* event);
+    void RemoveSelectedMark();
+    void OnToolChosen(MeasureTool tool);
+
     // After a report was written: its path, with the choice to open it.
     void OfferToOpen(const QString& path);
     // The severity class of the shown finding (DetailsSeverity.cpp).
@@ -155,8 +186,24 @@ private:
     // The record as the controls gave it back when they were filled: only the fields that differ
     // from it at storing time are the user's changes.
     InspectionDetails shownValues;
-    // Earlier stroke lists of the shown inspection, newest last, for Undo.
-    std::vector<std::vector<PenStroke>> strokeHistory;
+    // What the shown inspection had before each edit of this visit, newest last, for Undo.
+    struct EditStep
+    {
+        std::vector<PenStroke> strokes;
+        MeasurementSettings measurement;
+    };
+    std::vector<EditStep> editHistory;
+    // The field of the newest step while the user keeps changing it.
+    std::optional<MeasurementField> lastMeasurementField;
+    // The loaded snapshot's own values, which the settings may replace.
+    struct CameraHeader
+    {
+        quint8 emissivity = 100;
+        qint16 reflectedTemp = 0;
+        quint8 paletteCode = 1;
+    };
+    CameraHeader cameraHeader;
+    MeasurementEditor measurementEditor;
     std::unique_ptr<cQVX> snapshot;
     QImage snapshotPicture;
     QImage visualImage;
@@ -203,8 +250,9 @@ private:
     cColourEdit* cursorTempA = nullptr;
     cColourEdit* cursorTempB = nullptr;
     QLineEdit* differenceEdit = nullptr;
-    QLineEdit* emissivityEdit = nullptr;
-    QLineEdit* reflectedEdit = nullptr;
+    MeasurementControls* measurementControls = nullptr;
+    MeasureToolBar* measureToolBar = nullptr;
+    QLabel* boxStatistics = nullptr;
 
     QLabel* severityLabel = nullptr;
     cColourEdit* severityField = nullptr;

@@ -9,6 +9,7 @@
 #include "pages/details/MeasurementText.h"
 #include "pages/details/TemperatureScaleView.h"
 #include "report/ReportProject.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotUnit.h"
 #include "snapshot/cQVX.h"
 
@@ -24,10 +25,12 @@ bool DetailsDlg::LoadShownSnapshot()
         return false;
     }
     auto loaded = std::make_unique<cQVX>();
-    if (!loaded->Load(selection->snapshotPath) || !loaded->valid || !loaded->LoadPixels(cQVX::Width, cQVX::Height)) {
+    if (!LoadMeasuredSnapshot(*loaded, selection->snapshotPath, {})) {
         return false;
     }
     snapshot = std::move(loaded);
+    cameraHeader = {snapshot->emissivity, snapshot->reflectedTemp, snapshot->paletteCode};
+    CorrectShownSnapshot();
     imageArea->SetSnapshot(snapshot.get());
     return true;
 }
@@ -35,7 +38,9 @@ bool DetailsDlg::LoadShownSnapshot()
 void DetailsDlg::FillCursorLists(const InspectionDetails& record)
 {
     QStringList entries {LoadAppString(StringId::None)};
-    for (int cursor = 1; cursor <= snapshot->markerCount; ++cursor) {
+    // The extra spots follow the camera's markers.
+    const int cursors = CursorCount(*snapshot, ShownMeasurement());
+    for (int cursor = 1; cursor <= cursors; ++cursor) {
         entries << QStringLiteral("%1 %2").arg(LoadAppString(StringId::Cursor)).arg(cursor);
     }
     cursorListA->clear();
@@ -46,8 +51,8 @@ void DetailsDlg::FillCursorLists(const InspectionDetails& record)
     // Never chosen: the first two cursors, as far as the snapshot has them.
     const int first = record.cursorA == -1 ? (markers >= 1 ? 1 : 0) : record.cursorA;
     const int second = record.cursorA == -1 ? (markers >= 2 ? 2 : 0) : record.cursorB;
-    cursorListA->setCurrentIndex(first >= 0 && first <= markers ? first : 0);
-    cursorListB->setCurrentIndex(second >= 0 && second <= markers ? second : 0);
+    cursorListA->setCurrentIndex(first >= 0 && first <= cursors ? first : 0);
+    cursorListB->setCurrentIndex(second >= 0 && second <= cursors ? second : 0);
 }
 
 void DetailsDlg::ShowMeasurements()
@@ -55,25 +60,23 @@ void DetailsDlg::ShowMeasurements()
     UseTemperatureUnit(*snapshot, Unit());
     ShowCursorTemperature(cursorListA, cursorTempA);
     ShowCursorTemperature(cursorListB, cursorTempB);
-    const int first = cursorListA->currentIndex();
-    const int second = cursorListB->currentIndex();
-    if (first > 0 && second > 0) {
-        differenceEdit->setText(DifferenceText(snapshot->MarkerDifference(first - 1, second - 1), Unit()));
+    if (const auto difference = CursorDifference()) {
+        differenceEdit->setText(DifferenceText(*difference, Unit()));
     } else {
         differenceEdit->clear();
     }
-    const TemperatureUnit unit = Unit();
-    reflectedEdit->setText(TemperatureText(ReflectedTemperature(snapshot->reflectedTemp, unit), unit));
-    imageArea->SetMarkers(first - 1, second - 1);
-    scaleView->SetScale(*snapshot, UnitSuffix(unit));
+    // The camera's markers among the chosen cursors; the extra spots are all drawn with the marks.
+    const auto marker = [this](int position) { return position <= CameraMarkerCount() ? position - 1 : -1; };
+    imageArea->SetMarkers(marker(cursorListA->currentIndex()), marker(cursorListB->currentIndex()));
+    ShowMeasurementSettings();
     ShowSeverity();
 }
 
 void DetailsDlg::ShowCursorTemperature(QComboBox* list, cColourEdit* field)
 {
     const int position = list->currentIndex();
-    if (position > 0) {
-        field->SetText(TemperatureText(snapshot->MarkerTemperature(position - 1), Unit()));
+    if (const auto temperature = CursorTemperature(position)) {
+        field->SetText(TemperatureText(*temperature, Unit()));
         field->SetBkColour(MarkerColours(position - 1).line);
     } else {
         field->clear();

@@ -11,9 +11,7 @@
 #include "pages/details/MeasurementText.h"
 #include "pages/details/TemperatureScaleView.h"
 #include "pages/details/TextFitColours.h"
-#include "pages/pictures/DibImage.h"
 #include "pages/pictures/Picture.h"
-#include "pages/pictures/SnapshotBitmap.h"
 #include "report/DetailsEdits.h"
 #include "report/ReportProject.h"
 #include "snapshot/cQVX.h"
@@ -73,7 +71,10 @@ void DetailsDlg::UpdatePositionText()
 void DetailsDlg::ShowInspection()
 {
     controlsShowRecord = false;
-    strokeHistory.clear();
+    editHistory.clear();
+    lastMeasurementField.reset();
+    measurementEditor.Cancel();
+    measurementEditor.Select({});
     UpdatePositionText();
     LoadShownPictures();
     EmptyControls();
@@ -95,8 +96,8 @@ void DetailsDlg::ShowInspection()
     PutRecordTexts(*record);
     ColourCheckedFields();
     if (loaded) {
+        RenderShownSnapshot();
         ShowMeasurements();
-        emissivityEdit->setText(EmissivityText(snapshot->emissivity));
     }
     PutRecordChoices(*record);
     shownValues = *record;
@@ -126,7 +127,10 @@ void DetailsDlg::StoreInspection()
 void DetailsDlg::ResetPage()
 {
     controlsShowRecord = false;
-    strokeHistory.clear();
+    editHistory.clear();
+    lastMeasurementField.reset();
+    measurementEditor.Cancel();
+    measurementEditor.Select({});
     for (LimitedLineEdit* edit :
          {nameEdit, operatorEdit, locationEdit, equipmentEdit, measuredLoadEdit, ratedLoadEdit, loadPercentEdit}) {
         edit->clear();
@@ -137,9 +141,9 @@ void DetailsDlg::ResetPage()
     for (cColourEdit* edit : {commentEdit, faultEdit, cursorTempA, cursorTempB}) {
         edit->clear();
     }
-    for (QLineEdit* edit : {differenceEdit, emissivityEdit, reflectedEdit}) {
-        edit->clear();
-    }
+    differenceEdit->clear();
+    measurementControls->ShowNothing();
+    boxStatistics->clear();
     cursorListA->clear();
     cursorListB->clear();
     priorityList->setCurrentIndex(0);
@@ -157,6 +161,7 @@ void DetailsDlg::ResetPage()
     imageArea->SetSnapshot(nullptr);
     imageArea->SetPictures({}, {});
     imageArea->SetStrokes({});
+    imageArea->SetMeasureMarks({});
     imageArea->SetShown(false);
     scaleView->Clear();
     ShowSeverity();
@@ -169,11 +174,9 @@ void DetailsDlg::LoadShownPictures()
     snapshotPicture = QImage();
     visualImage = QImage();
     scaleView->Clear();
+    imageArea->SetMeasureMarks({});
+    // The thermal picture comes with the snapshot's measurements, rendered with the inspection's settings.
     if (selection) {
-        DibImage bitmap;
-        if (RenderSnapshotBitmap(selection->snapshotPath, bitmap)) {
-            snapshotPicture = bitmap.ToImage();
-        }
         // Decoded at the size it is shown at: a camera's photograph is far larger.
         const auto picture = LoadPicture(
             selection->imagePath, {QSize(ImageArea::InsideWidth - ImageArea::HalfWidth, ImageArea::InsideHeight)});
@@ -195,8 +198,8 @@ void DetailsDlg::EmptyControls()
     for (cColourEdit* edit : {commentEdit, faultEdit, cursorTempA, cursorTempB}) {
         edit->clear();
     }
-    emissivityEdit->clear();
-    reflectedEdit->clear();
+    measurementControls->ShowNothing();
+    boxStatistics->clear();
     if (Buildings()) {
         for (LimitedLineEdit* edit : buildingEdits) {
             edit->clear();

@@ -18,8 +18,8 @@ namespace {
 
 // Below "Reflected Temp.", beside the other temperature measurements: the class, then its action
 // with the button that applies its priority.
-constexpr int SeverityTop = 350;
-constexpr int ActionTop = 380;
+constexpr int SeverityTop = 440;
+constexpr int ActionTop = 470;
 constexpr int ActionHeight = 44;
 // The building fields make room for the class and its action while criteria are chosen.
 constexpr int BuildingFieldsDrop = 70;
@@ -62,12 +62,8 @@ void DetailsDlg::ShowSeverity()
         buildingFieldsLowered = grading;
     }
 
-    const int first = cursorListA->currentIndex();
-    const int second = cursorListB->currentIndex();
-    const bool measured = grading && snapshot && ShownRecord() && first > 0 && second > 0;
-    const auto graded = measured
-        ? GradeDifference(criteria, snapshot->MarkerDifference(first - 1, second - 1), document->Unit())
-        : std::nullopt;
+    const auto difference = grading && ShownRecord() ? CursorDifference() : std::nullopt;
+    const auto graded = difference ? GradeDifference(criteria, *difference, document->Unit()) : std::nullopt;
     if (!graded) {
         suggestedPriority.reset();
         severityField->clear();

@@ -13,6 +13,9 @@
 
 void DetailsDlg::mousePressEvent(QMouseEvent* event)
 {
+    if (PressMeasureTool(event)) {
+        return;
+    }
     if (event->button() != Qt::LeftButton || Project().InspectionCount() == 0) {
         QWidget::mousePressEvent(event);
         return;
@@ -22,7 +25,7 @@ void DetailsDlg::mousePressEvent(QMouseEvent* event)
 
 void DetailsDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    if (Project().InspectionCount() == 0) {
+    if (MoveMeasureTool(event) || Project().InspectionCount() == 0) {
         return;
     }
     if (strokeTracker.Move(event->position().toPoint(), penSize)) {
@@ -32,6 +35,9 @@ void DetailsDlg::mouseMoveEvent(QMouseEvent* event)
 
 void DetailsDlg::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (ReleaseMeasureTool(event)) {
+        return;
+    }
     if (event->button() != Qt::LeftButton || Project().InspectionCount() == 0) {
         QWidget::mouseReleaseEvent(event);
         return;
@@ -67,9 +73,16 @@ void DetailsDlg::UndoStroke()
     }
     // What was done on this page is undone step by step; strokes that came with the project
     // are then taken back one at a time, newest first.
-    if (!strokeHistory.empty()) {
-        selection->strokes = std::move(strokeHistory.back());
-        strokeHistory.pop_back();
+    lastMeasurementField.reset();
+    if (!editHistory.empty()) {
+        EditStep step = std::move(editHistory.back());
+        editHistory.pop_back();
+        selection->strokes = std::move(step.strokes);
+        if (step.measurement != selection->measurement) {
+            selection->measurement = std::move(step.measurement);
+            measurementEditor.Select({});
+            ShowEditedMeasurement();
+        }
     } else if (!selection->strokes.empty()) {
         selection->strokes.pop_back();
     } else {
@@ -97,7 +110,8 @@ void DetailsDlg::ReplaceStrokes(std::vector<PenStroke> strokes)
     if (!selection) {
         return;
     }
-    strokeHistory.push_back(std::exchange(selection->strokes, std::move(strokes)));
+    editHistory.push_back({std::exchange(selection->strokes, std::move(strokes)), selection->measurement});
+    lastMeasurementField.reset();
     document->SetModified();
     RefreshStrokes();
 }

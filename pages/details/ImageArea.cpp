@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 // The outer frame of the strip is two pixels wide; strokes are kept relative to its outer corner
@@ -54,6 +56,31 @@ void ImageArea::SetStrokes(std::vector<PenStroke> inspectionStrokes)
     update();
 }
 
+void ImageArea::SetMeasureMarks(MeasureMarks marks)
+{
+    if (marks == measureMarks) {
+        return;
+    }
+    measureMarks = std::move(marks);
+    update();
+}
+
+QPoint ImageArea::PicturePoint(QPoint inside)
+{
+    return {int(std::floor(inside.x() * double(cQVX::Width) / HalfWidth)),
+            int(std::floor(inside.y() * double(cQVX::Height) / InsideHeight))};
+}
+
+bool ImageArea::OnThermalPicture(QPoint inside)
+{
+    return inside.x() >= 0 && inside.x() < HalfWidth && inside.y() >= 0 && inside.y() < InsideHeight;
+}
+
+QPoint ImageArea::InsidePoint(const QWidget* from, QPoint point) const
+{
+    return mapFrom(from, point) - contentsRect().topLeft();
+}
+
 void ImageArea::SetRubberBand(std::optional<QPoint> start, std::optional<QPoint> end)
 {
     rubberStart = start;
@@ -75,6 +102,7 @@ void ImageArea::PaintInside(QPainter& painter) const
     if (snapshot) {
         cQVX::DrawCentreMark(&painter, left);
         snapshot->DrawMarkerPair(&painter, left, firstMarker, secondMarker);
+        PaintMeasureMarks(painter, left, measureMarks);
     }
     if (visualImage.isNull()) {
         painter.fillRect(right, Qt::white);

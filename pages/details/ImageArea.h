@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/details/MeasureMarks.h"
 #include "report/PenStroke.h"
 
 #include <QFrame>
@@ -32,6 +33,16 @@ public:
     void SetSnapshot(const cQVX* snapshot);
     void SetMarkers(int first, int second);
     void SetStrokes(std::vector<PenStroke> strokes);
+    // The thermographer's extra spots and boxes over the thermal picture.
+    void SetMeasureMarks(MeasureMarks marks);
+    const MeasureMarks& Marks() const { return measureMarks; }
+    // The picture point as shown (x 0..159, y 0..119 on the picture; beyond it outside) under a
+    // point of the strip's inside, and whether that point lies on the thermal picture.
+    static QPoint PicturePoint(QPoint inside);
+    static bool OnThermalPicture(QPoint inside);
+    // A point of the page (or any widget) in the strip's inside coordinates.
+    QPoint InsidePoint(const QWidget* from, QPoint point) const;
+
     // The provisional stroke, relative to the strip's outer corner; nothing hides it.
     void SetRubberBand(std::optional<QPoint> start, std::optional<QPoint> end);
 
@@ -49,6 +60,7 @@ private:
     int firstMarker = -1;
     int secondMarker = -1;
     std::vector<PenStroke> strokes;
+    MeasureMarks measureMarks;
     std::optional<QPoint> rubberStart;
     std::optional<QPoint> rubberEnd;
 };

@@ -28,10 +28,11 @@ TemperatureScaleView::TemperatureScaleView(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TemperatureScaleView::SetScale(const cQVX& snapshot, const QString& unit)
+void TemperatureScaleView::SetScale(cQVX& snapshot, const QString& unit, const MeasurementSettings& settings)
 {
     paletteBar = PaletteBar(PaletteKindFor(snapshot));
-    marks = ScaleMarks(snapshot, OwnTemperatureScale(snapshot), unit, LabelSpacing(LabelFont(*this), Geometry(), this));
+    marks = ScaleMarks(
+        snapshot, MeasuredTemperatureScale(snapshot, settings), unit, LabelSpacing(LabelFont(*this), Geometry(), this));
     update();
 }
 

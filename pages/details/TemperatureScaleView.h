@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/TemperatureScale.h"
+#include "snapshot/MeasurementSettings.h"
 
 #include <QImage>
 #include <QWidget>
@@ -19,8 +20,9 @@ class TemperatureScaleView : public QWidget
 public:
     explicit TemperatureScaleView(QWidget* parent = nullptr);
 
-    // The scale of a decoded snapshot whose unitCode is the page's unit, labelled with `unit`.
-    void SetScale(const cQVX& snapshot, const QString& unit);
+    // The scale of a decoded snapshot whose unitCode is the page's unit, labelled with `unit`:
+    // over the range the settings give it (its own without a manual range).
+    void SetScale(cQVX& snapshot, const QString& unit, const MeasurementSettings& settings = {});
     // No picture, no scale.
     void Clear();
 

@@ -4,6 +4,7 @@
 #include "app/strings/StringSource.h"
 #include "pages/imageselect/PairingPlan.h"
 #include "pages/imageselect/ThumbnailIcon.h"
+#include "pages/thumbnails/Thumbnail.h"
 #include "report/MoveElement.h"
 #include "report/ReportProject.h"
 
@@ -48,10 +49,37 @@ QVariant InspectionRowsModel::data(const QModelIndex& index, int role) const
         if (thumb < 0) {
             return {};
         }
+        if (const InspectionSelection* selection = Selection(index.row()); index.column() == SnapshotColumn &&
+            selection && (selection->measurement.palette || selection->measurement.manualRange)) {
+            return MeasuredIcon(*selection);
+        }
         return icons[thumb].isNull() ? pendingIcon : icons[thumb];
     default:
         return {};
     }
+}
+
+QIcon InspectionRowsModel::MeasuredIcon(const InspectionSelection& selection) const
+{
+    const MeasurementSettings& settings = selection.measurement;
+    // One thumbnail a snapshot: the one of its settings as they were last shown.
+    auto made = std::find_if(measuredThumbs.begin(), measuredThumbs.end(), [&](const MeasuredThumb& thumb) {
+        return thumb.path == selection.snapshotPath;
+    });
+    if (made != measuredThumbs.end() && made->palette == settings.palette && made->range == settings.manualRange) {
+        return made->icon;
+    }
+    const ThumbnailResult thumbnail = MakeMeasuredThumbnail(selection.snapshotPath, settings);
+    const MeasuredThumb fresh {selection.snapshotPath,
+                               settings.palette,
+                               settings.manualRange,
+                               thumbnail.Ok() ? ThumbnailIcon(thumbnail.image) : pendingIcon};
+    if (made != measuredThumbs.end()) {
+        *made = fresh;
+    } else {
+        measuredThumbs.push_back(fresh);
+    }
+    return fresh.icon;
 }
 
 QVariant InspectionRowsModel::headerData(int section, Qt::Orientation orientation, int role) const

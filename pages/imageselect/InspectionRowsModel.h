@@ -6,7 +6,10 @@
 #include <QList>
 #include <QString>
 
+#include "snapshot/MeasurementSettings.h"
+
 #include <limits>
+#include <optional>
 #include <vector>
 
 class ReportProject;
@@ -91,6 +94,9 @@ private:
     };
 
     int FirstRowOfUnpairedRun() const;
+    // The snapshot's thumbnail in the palette and colour range the inspection's settings choose,
+    // made when first asked for and again whenever those change.
+    QIcon MeasuredIcon(const InspectionSelection& selection) const;
     void EmitRowChanged(int row);
 
     ReportProject& project;
@@ -98,5 +104,13 @@ private:
     QList<QImage> thumbs;
     QList<QIcon> icons; // of thumbs, made once each
     QIcon pendingIcon;
+    struct MeasuredThumb
+    {
+        QString path;
+        std::optional<PaletteKind> palette;
+        std::optional<ManualColourRange> range;
+        QIcon icon;
+    };
+    mutable std::vector<MeasuredThumb> measuredThumbs;
     bool pairFromTop = true;
 };

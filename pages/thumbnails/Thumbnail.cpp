@@ -3,6 +3,7 @@
 #include "pages/pictures/DecodeWarnings.h"
 #include "pages/pictures/DibImage.h"
 #include "pages/pictures/Picture.h"
+#include "snapshot/MeasuredSnapshot.h"
 #include "snapshot/SnapshotPicture.h"
 #include "snapshot/cQVX.h"
 
@@ -65,6 +66,19 @@ ThumbnailResult MakeSnapshotThumbnail(const QString& path)
         return Failed(ThumbnailFailure::NoSnapshotPicture);
     }
     return {FinishSnapshotThumbnail(picture, snapshot), ThumbnailFailure::None, {}};
+}
+
+ThumbnailResult MakeMeasuredThumbnail(const QString& path, const MeasurementSettings& settings)
+{
+    cQVX snapshot;
+    if (!snapshot.Load(path) || !snapshot.valid) {
+        return Failed(ThumbnailFailure::SnapshotNotLoaded);
+    }
+    const QImage picture = RenderMeasuredPicture(snapshot, settings);
+    if (picture.isNull()) {
+        return Failed(ThumbnailFailure::NoSnapshotPicture);
+    }
+    return {FinishSnapshotThumbnail(picture, snapshot), ThumbnailFailure::None};
 }
 
 ThumbnailResult MakeImageThumbnail(const QString& path)

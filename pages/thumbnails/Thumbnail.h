@@ -5,6 +5,7 @@
 #include <QString>
 
 class cQVX;
+struct MeasurementSettings;
 
 // Every thumbnail of the Image Select page's lists has this size; the whole picture is scaled
 // into it in both directions, so the aspect ratio is not kept.
@@ -37,6 +38,9 @@ bool IsBitmapFileName(const QString& path);
 // The snapshot rendered in its own palette and range, scaled to 106 x 80, with the centre mark
 // and every spot marker drawn at thumbnail scale.
 ThumbnailResult MakeSnapshotThumbnail(const QString& path);
+
+// The same in the palette and colour range an inspection's settings choose.
+ThumbnailResult MakeMeasuredThumbnail(const QString& path, const MeasurementSettings& settings);
 
 // The same for a snapshot already loaded and rendered into its 160 x 120 picture.
 QImage FinishSnapshotThumbnail(const QImage& picture, const cQVX& snapshot);

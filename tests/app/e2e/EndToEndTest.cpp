@@ -7,6 +7,7 @@
 #include "pages/title/TitleDlg.h"
 #include "report/ReportProject.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -91,7 +92,7 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     Choose(details, "unitList", 1);
     Choose(details, "cursorListB", 0);
     Drag(details, {200, 150}, {400, 220});
-    EXPECT_TRUE(details->findChild<QLineEdit*>("reflectedEdit")->text().endsWith("\u00B0F"));
+    EXPECT_TRUE(details->findChild<QAbstractSpinBox*>("reflectedEdit")->text().endsWith("\u00B0F"));
     Screenshot("details-maintenance");
     Click(details, "nextButton");
     Type(details, "nameEdit", "Fuse holder F3");

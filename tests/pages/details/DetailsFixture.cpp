@@ -2,6 +2,7 @@
 
 #include "pages/colour/cColourEdit.h"
 
+#include <QAbstractSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -47,6 +48,9 @@ QString DetailsFixture::EditText(const char* name) const
 {
     if (auto* edit = Child<QLineEdit>(name)) {
         return edit->text();
+    }
+    if (auto* field = Child<QAbstractSpinBox>(name)) {
+        return field->text();
     }
     return Child<cColourEdit>(name)->Text();
 }

@@ -1,10 +1,12 @@
 #include "pages/imageselect/InspectionRowsModel.h"
 #include "pages/imageselect/PairingPlan.h"
 #include "report/ReportProject.h"
+#include "tests/support/PageSamples.h"
 
 #include <QAbstractItemModelTester>
 #include <QIcon>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +166,31 @@ TEST_F(RowsModelTest, CellsShowTheirThumbnailsAndAPlaceholderUntilTheyArrive)
     EXPECT_TRUE(model.WaitsForThumbs());
     model.SetThumb(pending + 1, Thumb(Qt::green));
     EXPECT_FALSE(model.WaitsForThumbs());
+}
+
+TEST_F(RowsModelTest, ASnapshotCellFollowsItsInspectionsPaletteAndRange)
+{
+    QTemporaryDir folder;
+    const QString path = WriteSnapshot(QDir(folder.path()), "s.qvx");
+    model.AppendRows({{path, model.AppendThumb(Thumb(Qt::red))}});
+    const auto shown = [this] {
+        return model.data(model.index(0, 0), Qt::DecorationRole)
+            .value<QIcon>()
+            .pixmap(QSize(106, 80))
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .pixelColor(30, 50);
+    };
+    EXPECT_EQ(shown(), QColor(Qt::red)) << "the camera's own thumbnail";
+    MeasurementSettings& settings = project.SelectionAt(0)->measurement;
+    settings.palette = PaletteKind::Grey;
+    const QColor grey = shown();
+    EXPECT_TRUE(grey.red() == grey.green() && grey.green() == grey.blue() && grey != QColor(Qt::black));
+    // A range far above the scene: its lowest colour everywhere.
+    settings.manualRange = ManualColourRange {1000.0f, 1100.0f};
+    EXPECT_EQ(shown(), QColor(Qt::black));
+    settings = {};
+    EXPECT_EQ(shown(), QColor(Qt::red));
 }
 
 TEST_F(RowsModelTest, AFileThatCannotBeShownTakesItsRowsOrPairingsAway)
