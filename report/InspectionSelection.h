@@ -12,8 +12,8 @@
 struct InspectionSelection
 {
     QString snapshotPath; // the thermal snapshot; never empty in a valid project
-    QString imagePath; // the paired visual image; empty when there is none
-    std::vector<PenStroke> strokes;
+    QString imagePath {}; // the paired visual image; empty when there is none
+    std::vector<PenStroke> strokes {};
     // The thermographer's corrections; they travel with the inspection when rows move.
     MeasurementSettings measurement {};
 

@@ -97,7 +97,7 @@ RequestParse ParseReportRequest(const QStringList& arguments)
         }
         request.projectPath = files[0];
         request.outputPath = files[1];
-        return {request, {}};
+        return request;
     }
     if (!request.pdf && files.size() != 1) {
         return Failure(QStringLiteral("%1 needs one project file").arg(arguments.first()));

@@ -26,7 +26,7 @@ struct ThumbnailResult
 {
     QImage image; // 106 x 80, RGB32; null on failure, except for a picture with errors
     ThumbnailFailure failure = ThumbnailFailure::None;
-    QString detail; // the decoder's own words for PictureHasErrors
+    QString detail {}; // the decoder's own words for PictureHasErrors
 
     bool Ok() const { return failure == ThumbnailFailure::None; }
 };

@@ -421,9 +421,9 @@ TEST_F(DocumentTest, AnOldFileTakesTheSettingsAndKeepsItsBytesUntilChanged)
     EXPECT_TRUE(resaved.startsWith(old));
     const ProjectReadResult merely = SerializeProject(resaved);
     ASSERT_TRUE(merely.Ok());
-    EXPECT_EQ(merely.project.reportTemplate, std::nullopt);
-    EXPECT_EQ(merely.project.unit, std::nullopt);
-    EXPECT_EQ(merely.project.relativePaths.size(), ProjectFileEntries(document.Project()).size());
+    EXPECT_EQ(merely.Value().reportTemplate, std::nullopt);
+    EXPECT_EQ(merely.Value().unit, std::nullopt);
+    EXPECT_EQ(merely.Value().relativePaths.size(), ProjectFileEntries(document.Project()).size());
 
     // Once the user changed something, the file says what it was changed in.
     document.SetModified();
