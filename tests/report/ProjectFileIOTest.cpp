@@ -1,5 +1,6 @@
 #include "report/ProjectFileIO.h"
 #include "report/ProjectFiles.h"
+#include "tests/support/SnapshotTestFiles.h"
 
 #include "SampleProjects.h"
 #include "tests/support/FailingDevice.h"
@@ -15,19 +16,6 @@
 #endif
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // A device that stops taking bytes part of the way through a project.
 struct DeviceCase

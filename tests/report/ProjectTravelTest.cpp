@@ -21,14 +21,6 @@
 
 namespace {
 
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 void WriteSnapshot(const QString& path, int shade = 0)
 {
     WriteAll(path, WriteSnapshotFile(FieldsWithImage(ImageOf([shade](int row, int column) {

@@ -3,6 +3,9 @@
 #include "snapshot/cQVX.h"
 #include "tools/samplegen/SnapshotWriter.h"
 
+#include <QByteArray>
+#include <QString>
+
 #include <functional>
 #include <vector>
 
@@ -15,3 +18,9 @@ SnapshotFileFields FieldsWithImage(const std::vector<qint32>& raw);
 
 // Loads the file built from `fields` into `snapshot` and decodes its pixels; true when both worked.
 bool LoadAndDecode(cQVX& snapshot, const SnapshotFileFields& fields);
+
+// The whole file at `path`; empty when it cannot be read.
+QByteArray ReadAll(const QString& path);
+
+// Writes `bytes` as the whole file at `path`, making its folders; a test failure when that fails.
+void WriteAll(const QString& path, const QByteArray& bytes);

@@ -18,14 +18,6 @@
 
 namespace {
 
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 void Press(cMissingFilesDlg& dialog, const char* button)
 {
     auto* found = dialog.findChild<QPushButton*>(button);
