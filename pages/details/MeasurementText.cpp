@@ -25,8 +25,3 @@ QString DifferenceText(float difference, TemperatureUnit unit)
     // The report's own wording, so that the page never shows another difference than it prints.
     return DifferenceWithUnit(difference, UnitSuffix(unit));
 }
-
-QString EmissivityText(quint8 emissivity)
-{
-    return QString::asprintf("%.2f", double(emissivity) / 100.0);
-}

@@ -14,6 +14,3 @@ QString TemperatureText(float temperature, TemperatureUnit unit);
 
 // The same for a difference, except that a value that would read "-0.0" reads "0.0".
 QString DifferenceText(float difference, TemperatureUnit unit);
-
-// "%.2f" of the snapshot's emissivity (percent) as a fraction.
-QString EmissivityText(quint8 emissivity);

@@ -21,6 +21,12 @@
 
 namespace {
 
+// The emissivity field shows the camera's percent as a fraction with two decimals.
+QString TwoDecimals(quint8 percent)
+{
+    return QString::number(percent / 100.0, 'f', 2);
+}
+
 class DetailsMeasurementTools : public DetailsFixture
 {
 protected:
@@ -74,7 +80,7 @@ TEST_F(DetailsMeasurementTools, EmissivityAndReflectedTemperatureCorrectEveryTem
 {
     snapshotPath = AddInspection(2);
     Open();
-    const QString cameraEmissivity = EmissivityText(Measured()->emissivity);
+    const QString cameraEmissivity = TwoDecimals(Measured()->emissivity);
     EXPECT_EQ(EditText("emissivityEdit"), cameraEmissivity);
     EXPECT_FALSE(Child<QPushButton>("cameraValuesButton")->isEnabled());
     const QStringList cameraScale = Child<TemperatureScaleView>("temperatureScale")->Labels();
@@ -258,7 +264,7 @@ TEST_F(DetailsMeasurementTools, UndoTakesEditsBackInTurnWithTheStrokes)
     EXPECT_EQ(Settings().emissivity, 0.8f);
     Undo();
     EXPECT_FALSE(Settings().emissivity);
-    EXPECT_EQ(EditText("emissivityEdit"), EmissivityText(Measured()->emissivity));
+    EXPECT_EQ(EditText("emissivityEdit"), TwoDecimals(Measured()->emissivity));
     EXPECT_EQ(EditText("cursorTempA"), TemperatureText(Measured()->MarkerTemperature(0), TemperatureUnit::Celsius));
     Undo();
     EXPECT_EQ(Settings().spots, std::vector<QPoint>({{100, 90}}));
@@ -275,7 +281,7 @@ TEST_F(DetailsMeasurementTools, SettingsStayWithTheirInspection)
     AddInspection(2);
     snapshotPath = AddInspection(1);
     Open();
-    const QString cameraEmissivity = EmissivityText(Measured()->emissivity);
+    const QString cameraEmissivity = TwoDecimals(Measured()->emissivity);
     SetField("emissivityEdit", 0.5);
     ChooseTool("spotTool");
     Click({80, 60});

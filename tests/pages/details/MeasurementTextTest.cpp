@@ -52,10 +52,4 @@ INSTANTIATE_TEST_SUITE_P(Units,
                                          ReflectedCase {TemperatureUnit::Fahrenheit, "68.0 \u00B0F"},
                                          ReflectedCase {TemperatureUnit::Kelvin, "293.1 K"}));
 
-TEST(EmissivityText, TwoDecimalsOfTheFraction)
-{
-    EXPECT_EQ(EmissivityText(95), QStringLiteral("0.95"));
-    EXPECT_EQ(EmissivityText(100), QStringLiteral("1.00"));
-}
-
 } // namespace
