@@ -22,6 +22,7 @@ class QButtonGroup;
 class QComboBox;
 class QDateTimeEdit;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -98,11 +99,13 @@ private:
 
     // Building the page (DetailsControls.cpp).
     void BuildControls();
+    QLayout* InspectionColumn(QLayout* form, QLayout* dates);
+    QLayout* MeasurementColumn(QLayout* measurements, QLayout* building);
     void BuildImageStrip();
-    void BuildTextFields();
-    void BuildDateRows();
-    void BuildMeasurementPanel();
-    void BuildBuildingFields();
+    QLayout* BuildTextFields();
+    QLayout* BuildDateRows();
+    QLayout* BuildMeasurementPanel();
+    QLayout* BuildBuildingFields();
     void ConnectControls();
     void WatchUserEdits();
     void NoteUserEdit();
@@ -259,5 +262,4 @@ private:
     QPushButton* useButton = nullptr;
     QLabel* severityAction = nullptr;
     std::optional<int> suggestedPriority; // of the class shown, while one is
-    bool buildingFieldsLowered = false;
 };

@@ -21,13 +21,6 @@
 
 namespace {
 
-// Above the image strip, between the navigation and the report button.
-const QRect ToolBarPlace(345, 20, 295, 28);
-// Below the cursor temperatures, where the camera's parameters are shown.
-const QRect ControlsPlace(650, 290, 316, 142);
-// Below the fault text, beside the date rows.
-const QRect BoxStatisticsPlace(432, 516, 208, 120);
-
 QString Number(float temperature)
 {
     return QString::asprintf("%.1f", double(temperature));
@@ -38,12 +31,9 @@ QString Number(float temperature)
 void DetailsDlg::BuildMeasurementTools()
 {
     measureToolBar = new MeasureToolBar(this);
-    measureToolBar->setGeometry(ToolBarPlace);
     measurementControls = new MeasurementControls(this);
-    measurementControls->setGeometry(ControlsPlace);
     boxStatistics = new QLabel(this);
     boxStatistics->setObjectName(QStringLiteral("boxStatistics"));
-    boxStatistics->setGeometry(BoxStatisticsPlace);
     boxStatistics->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     boxStatistics->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(measurementControls,
@@ -201,7 +191,7 @@ bool DetailsDlg::PressMeasureTool(QMouseEvent* event)
     if (tool == MeasureTool::Arrow) {
         return false;
     }
-    const QPoint inside = imageArea->InsidePoint(this, event->position().toPoint());
+    const QPointF inside = imageArea->InsidePosition(this, event->position());
     if (event->button() != Qt::LeftButton || !snapshot || !ShownRecord() || !ImageArea::OnThermalPicture(inside)) {
         return true;
     }
@@ -232,7 +222,7 @@ bool DetailsDlg::MoveMeasureTool(QMouseEvent* event)
     if (measureToolBar->Tool() == MeasureTool::Arrow) {
         return false;
     }
-    const QPoint inside = imageArea->InsidePoint(this, event->position().toPoint());
+    const QPointF inside = imageArea->InsidePosition(this, event->position());
     if (const auto shaped = measurementEditor.Move(ImageArea::PicturePoint(inside))) {
         ShowMeasureMarks(*shaped);
     }
@@ -247,7 +237,7 @@ bool DetailsDlg::ReleaseMeasureTool(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !measurementEditor.Dragging()) {
         return true;
     }
-    const QPoint inside = imageArea->InsidePoint(this, event->position().toPoint());
+    const QPointF inside = imageArea->InsidePosition(this, event->position());
     if (const auto edited = measurementEditor.Release(ImageArea::PicturePoint(inside))) {
         EditMeasurement(*edited);
     } else {

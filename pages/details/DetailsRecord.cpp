@@ -177,9 +177,8 @@ void DetailsDlg::LoadShownPictures()
     imageArea->SetMeasureMarks({});
     // The thermal picture comes with the snapshot's measurements, rendered with the inspection's settings.
     if (selection) {
-        // Decoded at the size it is shown at: a camera's photograph is far larger.
-        const auto picture = LoadPicture(
-            selection->imagePath, {QSize(ImageArea::InsideWidth - ImageArea::HalfWidth, ImageArea::InsideHeight)});
+        // Decoded at the largest size it is shown at: a camera's photograph is far larger.
+        const auto picture = LoadPicture(selection->imagePath, {ImageArea::VisualLoadSize()});
         if (picture) {
             visualImage = picture->image;
         }

@@ -14,35 +14,24 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-// Below "Reflected Temp.", beside the other temperature measurements: the class, then its action
-// with the button that applies its priority.
-constexpr int SeverityTop = 440;
-constexpr int ActionTop = 470;
-constexpr int ActionHeight = 44;
-// The building fields make room for the class and its action while criteria are chosen.
-constexpr int BuildingFieldsDrop = 70;
-
-} // namespace
-
 void DetailsDlg::BuildSeverityPanel()
 {
     severityLabel = new QLabel(LoadAppString(StringId::Severity), this);
     severityLabel->setObjectName(QStringLiteral("severityLabel"));
-    severityLabel->setGeometry(650, SeverityTop, 130, 24);
     severityField = new cColourEdit(cColourEdit::Lines::Single, this);
     severityField->setObjectName(QStringLiteral("severityField"));
-    severityField->setGeometry(790, SeverityTop, 176, 24);
+    severityField->setFixedHeight(24);
+    // A long class name or action is fitted rather than widening the measurement column.
+    severityField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     severityField->setReadOnly(true);
     useButton = new QPushButton(LoadAppString(StringId::UseSuggestion), this);
     useButton->setObjectName(QStringLiteral("useButton"));
-    useButton->setGeometry(906, ActionTop, 60, 26);
     severityAction = new QLabel(this);
     severityAction->setObjectName(QStringLiteral("severityAction"));
-    severityAction->setGeometry(650, ActionTop, 250, ActionHeight);
     severityAction->setWordWrap(true);
     severityAction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    severityAction->setMinimumHeight(44);
+    severityAction->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     connect(useButton, &QPushButton::clicked, this, &DetailsDlg::UseSuggestedPriority);
     ShowSeverity();
 }
@@ -53,13 +42,6 @@ void DetailsDlg::ShowSeverity()
     const bool grading = criteria.kind != SeverityKind::None;
     for (QWidget* part : std::initializer_list<QWidget*> {severityLabel, severityField, useButton, severityAction}) {
         part->setVisible(grading);
-    }
-    if (grading != buildingFieldsLowered) {
-        const int drop = grading ? BuildingFieldsDrop : -BuildingFieldsDrop;
-        for (QWidget* control : buildingControls) {
-            control->move(control->x(), control->y() + drop);
-        }
-        buildingFieldsLowered = grading;
     }
 
     const auto difference = grading && ShownRecord() ? CursorDifference() : std::nullopt;

@@ -20,7 +20,7 @@ void DetailsDlg::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
-    strokeTracker.Press(event->position().toPoint(), penSize);
+    strokeTracker.Press(imageArea->StripPoint(this, event->position()), penSize);
 }
 
 void DetailsDlg::mouseMoveEvent(QMouseEvent* event)
@@ -28,7 +28,7 @@ void DetailsDlg::mouseMoveEvent(QMouseEvent* event)
     if (MoveMeasureTool(event) || Project().InspectionCount() == 0) {
         return;
     }
-    if (strokeTracker.Move(event->position().toPoint(), penSize)) {
+    if (strokeTracker.Move(imageArea->StripPoint(this, event->position()), penSize)) {
         imageArea->SetRubberBand(strokeTracker.RubberStart(), strokeTracker.RubberEnd());
     }
 }
@@ -43,7 +43,7 @@ void DetailsDlg::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     TakePenSize();
-    const auto stroke = strokeTracker.Release(event->position().toPoint(), penSize, penColour);
+    const auto stroke = strokeTracker.Release(imageArea->StripPoint(this, event->position()), penSize, penColour);
     const InspectionSelection* selection = Project().SelectionAt(Project().CurrentPosition() - 1);
     imageArea->SetRubberBand(std::nullopt, std::nullopt);
     if (stroke && selection) {

@@ -1,27 +1,54 @@
 #include "pages/details/ImageArea.h"
 
 #include "output/Arrow.h"
+#include "pages/details/TemperatureScaleView.h"
 #include "snapshot/ColourValue.h"
 #include "snapshot/cQVX.h"
 
+#include <QLabel>
 #include <QPainter>
+#include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The outer frame of the strip is two pixels wide; strokes are kept relative to its outer corner
-// and drawn relative to its inside, as they always have been.
-constexpr int FrameWidth = 2;
+// Left of the strip the temperature scale, above it the pictures' names.
+constexpr int ScaleGap = 2;
+constexpr int ScaleWidth = ImageArea::StripLeft - ScaleGap;
+constexpr int HeadingHeight = 18;
+constexpr int HeadingGap = 2;
+constexpr QPointF InsideCorner(ImageArea::StripLeft + ImageArea::FrameWidth,
+                               HeadingHeight + HeadingGap + ImageArea::FrameWidth);
+
+QLabel* Heading(const QString& text, const QString& objectName, QWidget* parent)
+{
+    auto* heading = new QLabel(text, parent);
+    heading->setObjectName(objectName);
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return heading;
+}
+
+// The widget's size that shows the strip at `scale`, with room for the scale's lowest label.
+QSize SizeAtScale(double scale)
+{
+    return {int(InsideCorner.x() + std::ceil(ImageArea::InsideWidth * scale)) + ImageArea::FrameWidth,
+            int(InsideCorner.y() + std::ceil(ImageArea::InsideHeight * scale)) + TemperatureScaleView::Overhang};
+}
 
 } // namespace
 
-ImageArea::ImageArea(QWidget* parent)
-    : QFrame(parent)
+ImageArea::ImageArea(const QString& thermalText, const QString& visualText, QWidget* parent)
+    : QWidget(parent)
+    , thermalHeading(Heading(thermalText, QStringLiteral("snapshotHeading"), this))
+    , visualHeading(Heading(visualText, QStringLiteral("visualHeading"), this))
+    , scaleView(new TemperatureScaleView(this))
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(FrameWidth);
+    scaleView->setObjectName(QStringLiteral("temperatureScale"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void ImageArea::SetShown(bool isShown)
@@ -65,20 +92,37 @@ void ImageArea::SetMeasureMarks(MeasureMarks marks)
     update();
 }
 
-QPoint ImageArea::PicturePoint(QPoint inside)
+QTransform ImageArea::InsideTransform() const
 {
-    return {int(std::floor(inside.x() * double(cQVX::Width) / HalfWidth)),
-            int(std::floor(inside.y() * double(cQVX::Height) / InsideHeight))};
+    const double scale = Scale();
+    return QTransform(scale, 0, 0, scale, InsideCorner.x(), InsideCorner.y());
 }
 
-bool ImageArea::OnThermalPicture(QPoint inside)
+QPointF ImageArea::InsidePosition(const QWidget* from, QPointF point) const
+{
+    return InsideTransform().inverted().map(QPointF(mapFrom(from, point)));
+}
+
+QPoint ImageArea::StripPoint(const QWidget* from, QPointF point) const
+{
+    const QPointF strip = InsidePosition(from, point) + QPointF(FrameWidth, FrameWidth);
+    return {int(std::floor(strip.x())), int(std::floor(strip.y()))};
+}
+
+QPoint ImageArea::PicturePoint(QPointF inside)
+{
+    return {int(std::floor(inside.x() * cQVX::Width / HalfWidth)),
+            int(std::floor(inside.y() * cQVX::Height / InsideHeight))};
+}
+
+bool ImageArea::OnThermalPicture(QPointF inside)
 {
     return inside.x() >= 0 && inside.x() < HalfWidth && inside.y() >= 0 && inside.y() < InsideHeight;
 }
 
-QPoint ImageArea::InsidePoint(const QWidget* from, QPoint point) const
+QSize ImageArea::VisualLoadSize()
 {
-    return mapFrom(from, point) - contentsRect().topLeft();
+    return QSize(InsideWidth - HalfWidth, InsideHeight) * MaximumScale;
 }
 
 void ImageArea::SetRubberBand(std::optional<QPoint> start, std::optional<QPoint> end)
@@ -122,11 +166,56 @@ void ImageArea::PaintInside(QPainter& painter) const
     }
 }
 
-void ImageArea::paintEvent(QPaintEvent* event)
+QSize ImageArea::sizeHint() const
 {
-    QFrame::paintEvent(event);
+    return SizeAtScale(1.0);
+}
+
+QSize ImageArea::minimumSizeHint() const
+{
+    return SizeAtScale(MinimumScale);
+}
+
+void ImageArea::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
-    painter.setClipRect(contentsRect());
-    painter.translate(contentsRect().topLeft());
+    const QRectF inside = InsideRect();
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = inside.toAlignedRect().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth);
+    frame.lineWidth = FrameWidth;
+    frame.frameShape = QFrame::Panel;
+    frame.state |= QStyle::State_Sunken;
+    style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+    painter.setClipRect(inside);
+    painter.setTransform(InsideTransform());
     PaintInside(painter);
+}
+
+void ImageArea::resizeEvent(QResizeEvent*)
+{
+    // The width decides how large the strip can be; height beyond that is left to the page.
+    const double across = (width() - InsideCorner.x() - FrameWidth) / InsideWidth;
+    setMaximumHeight(SizeAtScale(std::clamp(across, MinimumScale, MaximumScale)).height());
+    const QRectF inside = InsideRect();
+    const int half = int(std::round(inside.width() / 2));
+    thermalHeading->setGeometry(int(inside.left()), 0, half, HeadingHeight);
+    visualHeading->setGeometry(int(inside.left()) + half, 0, half, HeadingHeight);
+    scaleView->setGeometry(0,
+                           int(inside.top()) - TemperatureScaleView::Overhang,
+                           ScaleWidth,
+                           int(std::round(inside.height())) + 2 * TemperatureScaleView::Overhang);
+}
+
+double ImageArea::Scale() const
+{
+    const double across = (width() - InsideCorner.x() - FrameWidth) / InsideWidth;
+    const double down = (height() - InsideCorner.y() - TemperatureScaleView::Overhang) / InsideHeight;
+    return std::clamp(std::min(across, down), 0.1, MaximumScale);
+}
+
+QRectF ImageArea::InsideRect() const
+{
+    const double scale = Scale();
+    return {InsideCorner, QSizeF(InsideWidth * scale, InsideHeight * scale)};
 }

@@ -11,10 +11,7 @@ int StrokeTracker::Margin(int penSize)
 bool StrokeTracker::Inside(const QPoint& point, int penSize)
 {
     const int m = Margin(penSize);
-    const int left = AreaOrigin.x();
-    const int top = AreaOrigin.y();
-    return left + m < point.x() && point.x() < left + AreaWidth - 4 - 2 * m && top + m < point.y() &&
-        point.y() < top + AreaHeight - 4 - 2 * m;
+    return m < point.x() && point.x() < AreaWidth - 4 - 2 * m && m < point.y() && point.y() < AreaHeight - 4 - 2 * m;
 }
 
 void StrokeTracker::Press(const QPoint& point, int penSize)
@@ -22,7 +19,7 @@ void StrokeTracker::Press(const QPoint& point, int penSize)
     if (!Inside(point, penSize)) {
         return;
     }
-    start = point - AreaOrigin;
+    start = point;
     drawing = true;
 }
 
@@ -32,17 +29,16 @@ bool StrokeTracker::Move(const QPoint& point, int penSize)
         return false;
     }
     if (Inside(point, penSize)) {
-        const QPoint end = point - AreaOrigin;
-        if (end == start) {
+        if (point == start) {
             return false;
         }
-        lastEnd = end;
+        lastEnd = point;
         ++rubberBands;
         return true;
     }
     // Leaving above or below gives the stroke up; leaving sideways only pauses the rubber band.
     const int m = Margin(penSize);
-    const bool sideways = point.y() > AreaOrigin.y() + m && point.y() < AreaOrigin.y() + AreaHeight - 4 - 2 * m;
+    const bool sideways = point.y() > m && point.y() < AreaHeight - 4 - 2 * m;
     if (sideways) {
         return false;
     }
@@ -58,8 +54,7 @@ std::optional<PenStroke> StrokeTracker::Release(const QPoint& point, int penSize
     if (!started || !Inside(point, penSize)) {
         return std::nullopt;
     }
-    const QPoint end = point - AreaOrigin;
-    return PenStroke {start.x(), start.y(), end.x(), end.y(), penSize, qint32(colour)};
+    return PenStroke {start.x(), start.y(), point.x(), point.y(), penSize, qint32(colour)};
 }
 
 std::optional<QPoint> StrokeTracker::RubberStart() const

@@ -7,18 +7,17 @@
 #include <optional>
 
 // Drawing pen strokes with the mouse over the Inspection Data page's image strip. Points are in
-// page pixels; strokes are kept relative to the outer top-left corner of the image area.
+// strip pixels from the outer top-left corner of the strip's frame, as strokes are kept.
 class StrokeTracker
 {
 public:
-    // The outer top-left corner of the image area on the page, and its outer size.
-    static constexpr QPoint AreaOrigin {108, 70};
+    // The strip's outer size.
     static constexpr int AreaWidth = 526;
     static constexpr int AreaHeight = 204;
 
     // The margin kept from the area's edges so that a thick pen stays inside it.
     static int Margin(int penSize);
-    // Whether a page point lies inside the drawing area for the pen size (edges excluded).
+    // Whether a point lies inside the drawing area for the pen size (edges excluded).
     static bool Inside(const QPoint& point, int penSize);
 
     void Press(const QPoint& point, int penSize);
@@ -29,7 +28,7 @@ public:
     std::optional<PenStroke> Release(const QPoint& point, int penSize, quint32 colour);
 
     bool Drawing() const { return drawing; }
-    // The provisional stroke, relative to the area's origin, while one is shown.
+    // The provisional stroke while one is shown.
     std::optional<QPoint> RubberStart() const;
     std::optional<QPoint> RubberEnd() const;
 

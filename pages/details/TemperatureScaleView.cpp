@@ -8,9 +8,13 @@
 namespace {
 
 // In the view's coordinates: the bar lines up with the inside of the image strip beside it.
-ScaleGeometry Geometry()
+constexpr int Overhang = TemperatureScaleView::Overhang;
+// The labels are spaced for the strip's stored height; a taller bar spreads the same labels.
+constexpr int LabelledHeight = 200;
+
+ScaleGeometry Geometry(int barHeight)
 {
-    return {QRect(92, 10, 10, 200), 5, 3, 0, 1};
+    return {QRect(92, Overhang, 10, barHeight), 5, 3, 0, 1};
 }
 
 QFont LabelFont(const QWidget& view)
@@ -31,8 +35,10 @@ TemperatureScaleView::TemperatureScaleView(QWidget* parent)
 void TemperatureScaleView::SetScale(cQVX& snapshot, const QString& unit, const MeasurementSettings& settings)
 {
     paletteBar = PaletteBar(PaletteKindFor(snapshot));
-    marks = ScaleMarks(
-        snapshot, MeasuredTemperatureScale(snapshot, settings), unit, LabelSpacing(LabelFont(*this), Geometry(), this));
+    marks = ScaleMarks(snapshot,
+                       MeasuredTemperatureScale(snapshot, settings),
+                       unit,
+                       LabelSpacing(LabelFont(*this), Geometry(LabelledHeight), this));
     update();
 }
 
@@ -59,6 +65,7 @@ void TemperatureScaleView::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.setFont(FittedLabelFont(LabelFont(*this), marks, Geometry(), this));
-    DrawTemperatureScale(painter, Geometry(), paletteBar, marks);
+    const ScaleGeometry geometry = Geometry(height() - 2 * Overhang);
+    painter.setFont(FittedLabelFont(LabelFont(*this), marks, geometry, this));
+    DrawTemperatureScale(painter, geometry, paletteBar, marks);
 }

@@ -18,6 +18,9 @@ class TemperatureScaleView : public QWidget
     Q_OBJECT
 
 public:
+    // How far the view reaches above and below the picture, for the end labels.
+    static constexpr int Overhang = 10;
+
     explicit TemperatureScaleView(QWidget* parent = nullptr);
 
     // The scale of a decoded snapshot whose unitCode is the page's unit, labelled with `unit`:

@@ -4,6 +4,7 @@
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CQvxReportWriterView.h"
 #include "pages/details/DetailsDlg.h"
+#include "pages/details/ImageArea.h"
 #include "pages/imageselect/ImageSelectDlg.h"
 #include "pages/title/TitleDlg.h"
 
@@ -130,10 +131,13 @@ void EndToEndFixture::Choose(QWidget* page, const char* comboName, int index)
 
 void EndToEndFixture::Drag(QWidget* page, QPoint from, QPoint to)
 {
-    QTest::mousePress(page, Qt::LeftButton, {}, from);
-    QTest::mouseMove(page, (from + to) / 2);
-    QTest::mouseMove(page, to);
-    QTest::mouseRelease(page, Qt::LeftButton, {}, to);
+    auto* area = page->findChild<ImageArea*>(QStringLiteral("imageArea"));
+    ASSERT_NE(area, nullptr);
+    const auto onPage = [page, area](QPoint inside) { return area->mapTo(page, area->InsideTransform().map(inside)); };
+    QTest::mousePress(page, Qt::LeftButton, {}, onPage(from));
+    QTest::mouseMove(page, onPage((from + to) / 2));
+    QTest::mouseMove(page, onPage(to));
+    QTest::mouseRelease(page, Qt::LeftButton, {}, onPage(to));
 }
 
 QString EndToEndFixture::PdfText(const QString& path)

@@ -39,6 +39,7 @@ protected:
     void Type(QWidget* page, const char* name, const QString& text);
     void Click(QWidget* page, const char* name);
     void Choose(QWidget* page, const char* comboName, int index);
+    // A drag over the Inspection Data page between two points of its image strip's inside.
     void Drag(QWidget* page, QPoint from, QPoint to);
 
     // The text of a PDF, as pdftotext gives it.

@@ -91,7 +91,7 @@ TEST_F(EndToEnd, ReportFromTwoFoldersThroughBothTemplates)
     Choose(details, "priorityList", 4);
     Choose(details, "unitList", 1);
     Choose(details, "cursorListB", 0);
-    Drag(details, {200, 150}, {400, 220});
+    Drag(details, {90, 78}, {290, 148});
     EXPECT_TRUE(details->findChild<QAbstractSpinBox*>("reflectedEdit")->text().endsWith("\u00B0F"));
     Screenshot("details-maintenance");
     Click(details, "nextButton");

@@ -1,12 +1,15 @@
 #include "DetailsFixture.h"
 
 #include "pages/colour/cColourEdit.h"
+#include "pages/details/ImageArea.h"
 
 #include <QAbstractSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTest>
+
+#include <cmath>
 
 DetailsFixture::DetailsFixture()
     : folder(temporary.path())
@@ -34,9 +37,22 @@ QString DetailsFixture::AddInspection(int markers, const QString& imagePath)
 void DetailsFixture::Open()
 {
     page = std::make_unique<DetailsDlg>(&document);
-    page->resize(980, 700);
+    // Wide enough to show the image strip at least at its stored size.
+    page->resize(1000, 720);
     page->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+}
+
+QPoint DetailsFixture::InsideToPage(QPointF inside) const
+{
+    auto* area = Child<ImageArea>("imageArea");
+    const QPointF shown = area->InsideTransform().map(inside);
+    return area->mapTo(page.get(), QPoint(int(std::ceil(shown.x())), int(std::ceil(shown.y()))));
+}
+
+QPoint DetailsFixture::StripToPage(QPoint strip) const
+{
+    return InsideToPage(strip - QPoint(ImageArea::FrameWidth, ImageArea::FrameWidth));
 }
 
 QString DetailsFixture::PositionText() const

@@ -28,6 +28,10 @@ protected:
     QString PositionText() const;
     QString EditText(const char* name) const;
     void Type(const char* name, const QString& text);
+    // The first page pixel that shows a point of the image strip's inside, in strip pixels.
+    QPoint InsideToPage(QPointF inside) const;
+    // The page pixel over a strip pixel counted from the frame's outer corner, as strokes are.
+    QPoint StripToPage(QPoint strip) const;
 
     template<typename T>
     T* Child(const char* name) const

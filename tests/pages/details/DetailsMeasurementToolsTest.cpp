@@ -17,8 +17,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <cmath>
-
 namespace {
 
 // The emissivity field shows the camera's percent as a fraction with two decimals.
@@ -30,14 +28,11 @@ QString TwoDecimals(quint8 percent)
 class DetailsMeasurementTools : public DetailsFixture
 {
 protected:
-    // The page point over a pixel of the thermal picture as shown.
+    // A page point over a pixel of the thermal picture as shown, clear of its edges.
     QPoint PagePoint(QPoint picture) const
     {
-        auto* area = Child<ImageArea>("imageArea");
-        // The first pixel of the strip that shows the picture's pixel.
-        const QPoint inside(int(std::ceil(picture.x() * double(ImageArea::HalfWidth) / cQVX::Width)),
-                            int(std::ceil(picture.y() * double(ImageArea::InsideHeight) / cQVX::Height)));
-        return area->mapTo(page.get(), area->contentsRect().topLeft() + inside);
+        return InsideToPage(QPointF((picture.x() + 0.25) * ImageArea::HalfWidth / cQVX::Width,
+                                    (picture.y() + 0.25) * ImageArea::InsideHeight / cQVX::Height));
     }
     void Drag(QPoint from, QPoint to)
     {

@@ -2,10 +2,13 @@
 
 #include "app/settings/Settings.h"
 #include "pages/colour/cColourEdit.h"
+#include "pages/details/ImageArea.h"
 #include "pages/details/SeverityColours.h"
 #include "snapshot/cQVX.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -121,35 +124,51 @@ TEST_F(DetailsSeverity, AnotherUnitGradesTheDifferenceItPrints)
     EXPECT_EQ(ClassText(), QStringLiteral("Within"));
 }
 
-class DetailsSeverityLayout : public DetailsSeverity, public testing::WithParamInterface<int>
+class DetailsLayout : public DetailsSeverity, public testing::WithParamInterface<int>
 {
 };
 
-// The class, its action and the button fit beside the measurements without covering a control
-// of either template.
-TEST_P(DetailsSeverityLayout, CoversNoOtherControl)
+// From the smallest page the window shows to a large screen, in either template and with the
+// severity class shown: no control covers another, leaves the page or is too narrow for its text,
+// and the pictures and the comment take the room a larger window gives.
+TEST_P(DetailsLayout, NothingOverlapsOrIsCutAndThePicturesGrow)
 {
     document.Project().reportTemplate = ReportTemplate(GetParam());
     AddInspection(2);
     document.Project().severityCriteria = TwoClasses(1.0);
     Open();
-    const std::vector<QWidget*> severity = {Child<QWidget>("severityLabel"),
-                                            Child<QWidget>("severityField"),
-                                            Child<QWidget>("useButton"),
-                                            Child<QWidget>("severityAction")};
-    for (QWidget* part : severity) {
-        ASSERT_TRUE(part->isVisible());
-        EXPECT_TRUE(page->rect().contains(part->geometry())) << part->objectName().toStdString();
-        for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (std::find(severity.begin(), severity.end(), other) != severity.end() || !other->isVisible()) {
-                continue;
+    ASSERT_TRUE(Child<QWidget>("severityAction")->isVisible());
+    QSize strip;
+    QSize comment;
+    for (const QSize size : {QSize(980, 700), QSize(1900, 1000)}) {
+        page->resize(size);
+        QCoreApplication::processEvents();
+        QList<QWidget*> controls;
+        for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->isVisible()) {
+                controls << control;
             }
-            EXPECT_FALSE(part->geometry().intersects(other->geometry()))
-                << part->objectName().toStdString() << " covers " << other->objectName().toStdString();
         }
+        for (QWidget* control : controls) {
+            const std::string name = control->objectName().toStdString();
+            EXPECT_TRUE(page->rect().contains(control->geometry())) << name;
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) {
+                EXPECT_GE(control->width(), control->minimumSizeHint().width()) << name;
+            }
+            for (QWidget* other : controls) {
+                EXPECT_TRUE(control == other || !control->geometry().intersects(other->geometry()))
+                    << name << " covers " << other->objectName().toStdString();
+            }
+        }
+        const QRect shown = Child<ImageArea>("imageArea")->InsideTransform().mapRect(QRect(0, 0, 522, 200));
+        EXPECT_TRUE(strip.isEmpty() || shown.width() > strip.width() * 3 / 2) << shown.width();
+        EXPECT_TRUE(comment.isEmpty() || Child<QWidget>("commentEdit")->height() > comment.height())
+            << Child<QWidget>("commentEdit")->height() << " " << comment.height() << " " << shown.height();
+        strip = shown.size();
+        comment = Child<QWidget>("commentEdit")->size();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, DetailsSeverityLayout, testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(Templates, DetailsLayout, testing::Values(0, 1));
 
 } // namespace

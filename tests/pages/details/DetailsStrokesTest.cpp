@@ -5,6 +5,7 @@
 #include "pages/details/ImageArea.h"
 #include "report/ReportProject.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -15,12 +16,13 @@ namespace {
 class DetailsStrokes : public DetailsFixture
 {
 protected:
+    // A drag between two strip pixels, counted from the frame's outer corner as strokes are.
     void Drag(QPoint from, QPoint to)
     {
-        QTest::mousePress(page.get(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(page.get(), (from + to) / 2);
-        QTest::mouseMove(page.get(), to);
-        QTest::mouseRelease(page.get(), Qt::LeftButton, {}, to);
+        QTest::mousePress(page.get(), Qt::LeftButton, {}, StripToPage(from));
+        QTest::mouseMove(page.get(), StripToPage((from + to) / 2));
+        QTest::mouseMove(page.get(), StripToPage(to));
+        QTest::mouseRelease(page.get(), Qt::LeftButton, {}, StripToPage(to));
     }
     const std::vector<PenStroke>& Strokes() { return document.Project().SelectionAt(0)->strokes; }
 };
@@ -29,7 +31,7 @@ TEST_F(DetailsStrokes, DraggingOverThePicturesAddsAStroke)
 {
     AddInspection(2);
     Open();
-    Drag({200, 150}, {400, 220});
+    Drag({92, 80}, {292, 150});
     ASSERT_EQ(Strokes().size(), 1u);
     EXPECT_EQ(Strokes()[0], (PenStroke {92, 80, 292, 150, 2, 0x00FF00}));
 }
@@ -44,7 +46,7 @@ TEST_F(DetailsStrokes, StrokeIsDrawnInThePenColourOverTheImageStrip)
     SetColourChooserHandler({});
     EXPECT_EQ(page->PenColour(), 0xFF0000u);
     EXPECT_EQ(Child<cColourEdit>("penColourSwatch")->BkColour(), 0xFF0000u);
-    Drag({150, 170}, {550, 170});
+    Drag({42, 100}, {442, 100});
     ASSERT_EQ(Strokes().size(), 1u);
     EXPECT_EQ(Strokes()[0].penSize, 5);
     QImage inside(ImageArea::InsideWidth, ImageArea::InsideHeight, QImage::Format_RGB32);
@@ -54,6 +56,25 @@ TEST_F(DetailsStrokes, StrokeIsDrawnInThePenColourOverTheImageStrip)
     painter.end();
     EXPECT_EQ(inside.pixelColor(300, 100), QColor(0, 0, 255));
     EXPECT_EQ(inside.pixelColor(450, 20), QColor(Qt::white));
+}
+
+// A larger window shows the strip larger; strokes are still kept in strip pixels and drawn where
+// the mouse drew them.
+TEST_F(DetailsStrokes, ALargerStripKeepsStrokesInStripPixelsUnderTheMouse)
+{
+    AddInspection(2);
+    Open();
+    page->resize(1900, 1000);
+    QCoreApplication::processEvents();
+    EXPECT_GT(Child<ImageArea>("imageArea")->InsideTransform().m11(), 1.5);
+    Child<QSpinBox>("penSizeEdit")->setValue(5);
+    Drag({92, 80}, {292, 150});
+    ASSERT_EQ(Strokes().size(), 1u);
+    EXPECT_EQ(Strokes()[0], (PenStroke {92, 80, 292, 150, 5, 0x00FF00}));
+    // Drawn from the inside's corner, as the report draws it.
+    const QImage shown = page->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(InsideToPage({192, 115})), QColor(0, 255, 0));
+    EXPECT_NE(shown.pixelColor(InsideToPage({192, 135})), QColor(0, 255, 0));
 }
 
 TEST_F(DetailsStrokes, ClickingTheSwatchOpensTheChooserOnce)
@@ -80,7 +101,7 @@ TEST_F(DetailsStrokes, EmptiedPenSizeKeepsThePreviousSize)
     size->setFocus();
     size->selectAll();
     QTest::keyClick(size, Qt::Key_Backspace);
-    Drag({200, 150}, {300, 150});
+    Drag({92, 80}, {192, 80});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Please enter an integer.");
     ASSERT_EQ(Strokes().size(), 1u);
@@ -100,13 +121,13 @@ TEST_F(DetailsStrokes, RubberBandInvertsThePicturesUntilTheRelease)
         return inside.pixelColor(200, 80);
     };
     const QColor plain = paint();
-    QTest::mousePress(page.get(), Qt::LeftButton, {}, {200, 150});
-    QTest::mouseMove(page.get(), {400, 150});
+    QTest::mousePress(page.get(), Qt::LeftButton, {}, StripToPage({92, 80}));
+    QTest::mouseMove(page.get(), StripToPage({292, 80}));
     const QColor banded = paint();
     EXPECT_EQ(banded, QColor(255 - plain.red(), 255 - plain.green(), 255 - plain.blue()));
-    QTest::mouseMove(page.get(), {400, 300});
+    QTest::mouseMove(page.get(), StripToPage({292, 230}));
     EXPECT_EQ(paint(), plain) << "leaving downwards gives the stroke up";
-    QTest::mouseRelease(page.get(), Qt::LeftButton, {}, {400, 150});
+    QTest::mouseRelease(page.get(), Qt::LeftButton, {}, StripToPage({292, 80}));
     EXPECT_TRUE(Strokes().empty());
 }
 
@@ -114,8 +135,8 @@ TEST_F(DetailsStrokes, PressOutsideTheStripAddsNothing)
 {
     AddInspection(2);
     Open();
-    Drag({50, 150}, {300, 150});
-    Drag({200, 150}, {200, 285});
+    Drag({-58, 80}, {192, 80});
+    Drag({92, 80}, {92, 215});
     EXPECT_TRUE(Strokes().empty());
 }
 
@@ -125,14 +146,14 @@ TEST_F(DetailsStrokes, ThickPenNeedsTheWiderMargin)
     Open();
     Child<QSpinBox>("penSizeEdit")->setValue(7);
     // The size is taken from its box at the release, before the end point is judged.
-    Drag({200, 150}, {200, 72});
+    Drag({92, 80}, {92, 2});
     EXPECT_TRUE(Strokes().empty());
-    Drag({200, 150}, {200, 73});
+    Drag({92, 80}, {92, 3});
     ASSERT_EQ(Strokes().size(), 1u);
     EXPECT_EQ(Strokes()[0].penSize, 7);
-    Drag({200, 150}, {626, 150});
+    Drag({92, 80}, {518, 80});
     EXPECT_EQ(Strokes().size(), 1u);
-    Drag({200, 150}, {625, 150});
+    Drag({92, 80}, {517, 80});
     EXPECT_EQ(Strokes().size(), 2u);
 }
 
@@ -140,8 +161,8 @@ TEST_F(DetailsStrokes, UndoAndClearRemoveTheShownInspectionsStrokes)
 {
     AddInspection(2);
     Open();
-    Drag({200, 150}, {300, 150});
-    Drag({200, 160}, {300, 160});
+    Drag({92, 80}, {192, 80});
+    Drag({92, 90}, {192, 90});
     EXPECT_TRUE(document.IsModified());
     Child<QPushButton>("undoButton")->click();
     ASSERT_EQ(Strokes().size(), 1u);
@@ -156,7 +177,7 @@ TEST_F(DetailsStrokes, UndoAndClearRemoveTheShownInspectionsStrokes)
     EXPECT_EQ(Strokes().size(), 1u);
 
     // Yes clears them, and Undo brings them all back.
-    Drag({200, 170}, {300, 170});
+    Drag({92, 100}, {192, 100});
     dialogs.AnswerNextMessage(ResultYes);
     Child<QPushButton>("clearButton")->click();
     EXPECT_TRUE(Strokes().empty());
@@ -176,7 +197,7 @@ TEST_F(DetailsStrokes, UndoAndClearRemoveTheShownInspectionsStrokes)
 TEST_F(DetailsStrokes, NoInspectionsNoStrokes)
 {
     Open();
-    Drag({200, 150}, {300, 150});
+    Drag({92, 80}, {192, 80});
     EXPECT_EQ(document.Project().InspectionCount(), 0);
 }
 
