@@ -54,9 +54,12 @@ void BM_PaintImageStrip(benchmark::State& state)
     page.resize(980, 700);
     page.show();
     auto* area = page.findChild<ImageArea*>(QStringLiteral("imageArea"));
-    QImage inside(ImageArea::InsideWidth, ImageArea::InsideHeight, QImage::Format_RGB32);
+    // At the stored size, and as large as a full-screen window shows it.
+    const double scale = state.range(1) / 100.0;
+    QImage inside(QSize(ImageArea::InsideWidth, ImageArea::InsideHeight) * scale, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&inside);
+        painter.scale(scale, scale);
         area->PaintInside(painter);
     }
 }
@@ -90,6 +93,11 @@ void BM_ChangeEmissivity(benchmark::State& state)
 
 BENCHMARK(BM_NextInspection)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ChangeEmissivity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_PaintImageStrip)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_PaintImageStrip)
+    ->Args({0, 100})
+    ->Args({20, 100})
+    ->Args({20, 240})
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
 
 } // namespace
