@@ -195,8 +195,7 @@ void ImageArea::paintEvent(QPaintEvent*)
 void ImageArea::resizeEvent(QResizeEvent*)
 {
     // The width decides how large the strip can be; height beyond that is left to the page.
-    const double across = (width() - InsideCorner.x() - FrameWidth) / InsideWidth;
-    setMaximumHeight(SizeAtScale(std::clamp(across, MinimumScale, MaximumScale)).height());
+    setMaximumHeight(SizeAtScale(std::clamp(AcrossScale(), MinimumScale, MaximumScale)).height());
     const QRectF inside = InsideRect();
     const int half = int(std::round(inside.width() / 2));
     thermalHeading->setGeometry(int(inside.left()), 0, half, HeadingHeight);
@@ -207,11 +206,17 @@ void ImageArea::resizeEvent(QResizeEvent*)
                            int(std::round(inside.height())) + 2 * TemperatureScaleView::Overhang);
 }
 
+double ImageArea::AcrossScale() const
+{
+    return (width() - InsideCorner.x() - FrameWidth) / InsideWidth;
+}
+
 double ImageArea::Scale() const
 {
-    const double across = (width() - InsideCorner.x() - FrameWidth) / InsideWidth;
     const double down = (height() - InsideCorner.y() - TemperatureScaleView::Overhang) / InsideHeight;
-    return std::clamp(std::min(across, down), 0.1, MaximumScale);
+    // A widget squeezed below its minimum size still maps points both ways.
+    constexpr double Squeezed = 0.1;
+    return std::clamp(std::min(AcrossScale(), down), Squeezed, MaximumScale);
 }
 
 QRectF ImageArea::InsideRect() const

@@ -81,6 +81,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The scale the width allows, and the one the strip is shown at.
+    double AcrossScale() const;
     double Scale() const;
     QRectF InsideRect() const;
 
